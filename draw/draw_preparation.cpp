@@ -1,0 +1,85 @@
+// Preparing a draw: a fresh random order of 1..28, its recap row, and the board, footer, button
+// and ball put back to their start-of-draw look.
+#include <string>
+
+#include "draw_cycle.h"
+#include "motion/checked_arithmetic.h"
+#include "motion/float_animation.h"
+
+namespace pelora {
+namespace {
+constexpr Colour tileStrokeAtRest = 0xFFB9C0D7;
+constexpr Colour black = 0xFF000000;
+constexpr std::int32_t numbersInPlay = 28;
+}  // namespace
+
+void DrawCycle::TirageAlea() {
+    // The draw number is checked before anything changes, so that a refused draw leaves the
+    // previous one whole.
+    const std::int32_t nextDraw = checkedAdd(state.numtir, 1);
+    ListBox1.clear();
+    ListBox2.clear();
+    ListBox3.clear();
+    state.numtir = nextDraw;
+    stage_.setFooterText("Tirage en cours N°" + std::to_string(state.numtir));
+    stage_.setNextDrawButtonVisible(false);
+    generator.Randomize();
+    selectDrawOrder();
+    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+        ListBox1.append(std::to_string(state.Tirage[i]));
+    }
+    for (std::int32_t i = 0; i < blueBalls; ++i) {
+        ListBox2.append(ListBox1.at(i));
+    }
+    SortNumberedList(ListBox2);
+    for (std::int32_t i = blueBalls; i < ballsPerDraw; ++i) {
+        ListBox3.append(ListBox1.at(i));
+    }
+    SortNumberedList(ListBox3);
+    writeRecapRow();
+    stage_.setBallPicture(BallPicture::Blue);
+    resetBoard();
+}
+
+// Draws without replacement: each pick takes one of the candidates left, by index, out of
+// ListBox1, so the bounds passed to Random run 28, 27, ..., 1.
+void DrawCycle::selectDrawOrder() {
+    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+        ListBox1.append(std::to_string(i));
+    }
+    std::int32_t reste = numbersInPlay;
+    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+        const std::int32_t boule = generator.Random(reste);
+        state.Tirage[i] = numberValue(ListBox1.at(boule));
+        ListBox1.remove(boule);
+        reste = checkedAdd(reste, -1);
+    }
+}
+
+void DrawCycle::writeRecapRow() {
+    stage_.setRecapRowCount(checkedAdd(stage_.recapRowCount(), 1));
+    const std::int32_t row = stage_.recapRowCount() - 1;
+    stage_.setRecapCell(0, row, "N°" + std::to_string(state.numtir));
+    for (std::int32_t i = 0; i < blueBalls; ++i) {
+        stage_.setRecapCell(1 + i, row, ListBox2.at(i));
+    }
+    for (std::int32_t i = 0; i < ballsPerDraw - blueBalls; ++i) {
+        stage_.setRecapCell(1 + blueBalls + i, row, ListBox3.at(i));
+    }
+}
+
+void DrawCycle::resetBoard() {
+    for (std::int32_t k = 1; k <= numbersInPlay; ++k) {
+        stage_.setTileFill(k, stage_.whiteSwatch());
+        stage_.setTileStroke(k, tileStrokeAtRest);
+    }
+    for (std::int32_t k = 1; k <= numbersInPlay; ++k) {
+        stage_.setTileTextColour(k, black);
+    }
+    // Re-arms every spin: switching on starts an animation only from off.
+    for (TFloatAnimation* spin : motion_.spins) {
+        spin->setEnabled(false);
+    }
+}
+
+}  // namespace pelora
