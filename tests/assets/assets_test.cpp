@@ -1,0 +1,153 @@
+// The pictures and the font compiled into the program: each loads from its resource with the
+// size, the transparency and the colour that the scene relies on.
+#include "assets/assets.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <ostream>
+#include <string>
+
+namespace pelora {
+namespace {
+
+enum class Tint { blue, yellow };
+
+// Every picture shows a smiley ball somewhere: the banner ends in one, the others are one.
+struct Picture {
+    const char* name;
+    const char* resource;
+    int width;
+    int height;
+    QPoint ballCentre;
+    Tint ballTint;
+};
+
+void PrintTo(const Picture& picture, std::ostream* out) {
+    *out << picture.resource;
+}
+
+const Picture pictures[] = {
+    {"banner", ":/assets/banner.png", 400, 84, {357, 42}, Tint::blue},
+    {"blueBall", ":/assets/ball_blue.png", 224, 225, {112, 112}, Tint::blue},
+    {"yellowBall", ":/assets/ball_yellow.png", 224, 225, {112, 112}, Tint::yellow},
+    {"icon", ":/assets/icon.png", 256, 256, {128, 122}, Tint::blue},
+};
+
+class PictureTest : public ::testing::TestWithParam<Picture> {
+protected:
+    static void SetUpTestSuite() { initAssets(); }
+
+    static QImage load() { return QImage(QString::fromLatin1(GetParam().resource)); }
+};
+
+// The mean colour of a small square around a point, so that one stray pixel of shading cannot
+// decide a test.
+QColor meanColour(const QImage& image, QPoint centre, int halfSide) {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    int alpha = 0;
+    int count = 0;
+    for (int y = centre.y() - halfSide; y <= centre.y() + halfSide; ++y) {
+        for (int x = centre.x() - halfSide; x <= centre.x() + halfSide; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+            alpha += qAlpha(pixel);
+            ++count;
+        }
+    }
+    return QColor(red / count, green / count, blue / count, alpha / count);
+}
+
+TEST_P(PictureTest, LoadsWithItsExactSizeAsEightBitRgba) {
+    const QImage image = load();
+    ASSERT_FALSE(image.isNull()) << GetParam().resource;
+    EXPECT_EQ(image.width(), GetParam().width);
+    EXPECT_EQ(image.height(), GetParam().height);
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_EQ(image.format(), QImage::Format_ARGB32);
+}
+
+// The pictures are drawn over the coloured bars and the board: any opaque pixel in a corner would
+// show as a box around them.
+TEST_P(PictureTest, CornersAreFullyTransparent) {
+    const QImage image = load();
+    ASSERT_FALSE(image.isNull());
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    const QPoint corners[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom}};
+    for (const QPoint corner : corners) {
+        for (int dy = 0; dy < 3; ++dy) {
+            for (int dx = 0; dx < 3; ++dx) {
+                const int x = corner.x() == 0 ? dx : corner.x() - dx;
+                const int y = corner.y() == 0 ? dy : corner.y() - dy;
+                EXPECT_EQ(qAlpha(image.pixel(x, y)), 0) << "at " << x << ", " << y;
+            }
+        }
+    }
+}
+
+TEST_P(PictureTest, BallCentreIsOpaqueInTheBallsColour) {
+    const QImage image = load();
+    ASSERT_FALSE(image.isNull());
+    const QColor centre = meanColour(image, GetParam().ballCentre, 3);
+    EXPECT_EQ(centre.alpha(), 255);
+    if (GetParam().ballTint == Tint::blue) {
+        EXPECT_GT(centre.blue(), 180);
+        EXPECT_GT(centre.blue(), centre.red() + 100);
+        EXPECT_GT(centre.blue(), centre.green() + 60);
+    } else {
+        EXPECT_GT(centre.red(), 200);
+        EXPECT_GT(centre.green(), 120);
+        EXPECT_GT(centre.red(), centre.blue() + 120);
+        EXPECT_GT(centre.green(), centre.blue() + 80);
+    }
+}
+
+std::string pictureName(const ::testing::TestParamInfo<Picture>& picture) {
+    return picture.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Embedded, PictureTest, ::testing::ValuesIn(pictures), pictureName);
+
+TEST(BundledFont, IsEmbeddedAndRegistersAsOpenSansBold) {
+    initAssets();
+    const QString family = bundledFontFamily();
+    EXPECT_EQ(family, QStringLiteral("Open Sans"));
+    EXPECT_TRUE(QFontDatabase::families().contains(family));
+    EXPECT_TRUE(QFontDatabase::isScalable(family, QStringLiteral("Bold")));
+
+    QFile file(QStringLiteral(":/fonts/OpenSans-Bold.ttf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_GT(file.size(), 50000);
+}
+
+TEST(BundledFont, SecondInitialisationKeepsTheSameFamily) {
+    initAssets();
+    const QString first = bundledFontFamily();
+    initAssets();
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_EQ(bundledFontFamily(), first);
+}
+
+}  // namespace
+}  // namespace pelora
+
+int main(int argc, char** argv) {
+    // The tests need a GUI application for the font database, never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    const QGuiApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
