@@ -1,0 +1,195 @@
+#include "app/Unit1.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QPalette>
+#include <QResizeEvent>
+#include <exception>
+
+#include "assets/assets.h"
+#include "draw/publisher.h"
+#include "stage/button_node.h"
+#include "stage/hover_feedback.h"
+#include "stage/layout_pass.h"
+#include "stage/show_view.h"
+
+namespace pelora {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+TForm1* announce(TForm1* form) {
+    Form1 = form;
+    return form;
+}
+}  // namespace
+
+TForm1::TForm1(ErrorSink onError)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      onError_((announce(this), std::move(onError))),
+      stage_(scene_, recap_,
+             [this](Colour colour) {
+                 QPalette palette = this->palette();
+                 palette.setColor(QPalette::Window, QColor::fromRgba(colour));
+                 setPalette(palette);
+             }),
+      cycle_(stage_, cycleMotion()) {
+    buildWindow();
+    bindHandlers();
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) {
+        Form1 = nullptr;
+    }
+}
+
+// The window's own properties, as the scene description gives them: a fixed client area on a
+// frame that cannot be resized or maximised, the caption, the icon, and the view of the scene.
+void TForm1::buildWindow() {
+    setWindowTitle(QStringLiteral("Pelora - V1.0 - ") +
+                   QString::fromUtf8(publisherAddress.data(),
+                                     static_cast<qsizetype>(publisherAddress.size())));
+    setWindowIcon(QIcon(QString::fromLatin1(iconPicture)));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    setAutoFillBackground(true);
+    setFixedSize(ClientWidth, ClientHeight);
+    view_ = new ShowView(scene_, this);
+    view_->setGeometry(0, 0, ClientWidth, ClientHeight);
+    for (TTimer* timer : {&entredeux, &repos5mn}) {
+        timer->beginLoading();
+        timer->setEnabled(false);
+    }
+    entredeux.setOnTimer(Event<TTimer>::bind<&TForm1::entredeuxTimer>(*this));
+    repos5mn.setOnTimer(Event<TTimer>::bind<&TForm1::repos5mnTimer>(*this));
+    entredeux.endLoading();
+    repos5mn.endLoading();
+    readOuterRectangle();
+}
+
+void TForm1::bindHandlers() {
+    using Finish = Event<TFloatAnimation>;
+    scene_.FloatAnimation(1).OnFinish = Finish::bind<&TForm1::FloatAnimation1Finish>(*this);
+    scene_.FloatAnimation(31).OnFinish = Finish::bind<&TForm1::FloatAnimation31Finish>(*this);
+    scene_.FloatAnimation(32).OnFinish = Finish::bind<&TForm1::FloatAnimation32Finish>(*this);
+    scene_.FloatAnimation(33).OnFinish = Finish::bind<&TForm1::FloatAnimation33Finish>(*this);
+    scene_.FloatAnimation(34).OnFinish = Finish::bind<&TForm1::FloatAnimation34Finish>(*this);
+    ButtonNode& button = scene_.Rectangle9();
+    button.setClickHandler([this, &button] { Rectangle9Click(button); });
+    button.setEnterHandler([this, &button] { Rectangle9MouseEnter(button); });
+    button.setLeaveHandler([this, &button] { Rectangle9MouseLeave(button); });
+    scene_.setErrorHandler(onError_);
+}
+
+CycleMotion TForm1::cycleMotion() {
+    std::array<TFloatAnimation*, 28> spins{};
+    for (std::int32_t k = 1; k <= 28; ++k) {
+        spins[static_cast<std::size_t>(k - 1)] = &scene_.spin(k);
+    }
+    return CycleMotion{entredeux,
+                       repos5mn,
+                       scene_.FloatAnimation(1),
+                       scene_.FloatAnimation(2),
+                       scene_.FloatAnimation(31),
+                       scene_.FloatAnimation(32),
+                       scene_.FloatAnimation(33),
+                       scene_.FloatAnimation(34),
+                       spins};
+}
+
+void TForm1::FormCreate(TForm1& /*Sender*/) {
+    cycle_.FormCreate();
+}
+
+void TForm1::FormResize(TForm1& /*Sender*/) {
+    runLayoutPass(scene_, Width, Height, cycle_.state.p1, cycle_.state.p2);
+}
+
+void TForm1::entredeuxTimer(TTimer& /*Sender*/) {
+    cycle_.entredeuxTimer();
+}
+void TForm1::repos5mnTimer(TTimer& /*Sender*/) {
+    cycle_.repos5mnTimer();
+}
+void TForm1::FloatAnimation1Finish(TFloatAnimation& /*Sender*/) {
+    cycle_.FloatAnimation1Finish();
+}
+void TForm1::FloatAnimation31Finish(TFloatAnimation& /*Sender*/) {
+    cycle_.FloatAnimation31Finish();
+}
+void TForm1::FloatAnimation32Finish(TFloatAnimation& /*Sender*/) {
+    cycle_.FloatAnimation32Finish();
+}
+void TForm1::FloatAnimation33Finish(TFloatAnimation& /*Sender*/) {
+    cycle_.FloatAnimation33Finish();
+}
+void TForm1::FloatAnimation34Finish(TFloatAnimation& /*Sender*/) {
+    cycle_.FloatAnimation34Finish();
+}
+void TForm1::Rectangle9Click(ButtonNode& /*Sender*/) {
+    cycle_.Rectangle9Click();
+}
+void TForm1::Rectangle9MouseEnter(ButtonNode& /*Sender*/) {
+    pelora::Rectangle9MouseEnter(scene_);
+}
+void TForm1::Rectangle9MouseLeave(ButtonNode& /*Sender*/) {
+    pelora::Rectangle9MouseLeave(scene_);
+}
+
+void TForm1::readOuterRectangle() {
+    const QRect outer = frameGeometry();
+    const bool sizeChanged = outer.width() != Width || outer.height() != Height;
+    Left = outer.left();
+    Top = outer.top();
+    Width = outer.width();
+    Height = outer.height();
+    if (sizeChanged && shownOnce_) {
+        FormResize(*this);
+    }
+}
+
+void TForm1::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        onError_(error.what());
+    }
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!isMinimized()) {
+        guarded([this] { readOuterRectangle(); });
+    }
+}
+
+// The client area never changes size: whatever asked for another size (a window manager that
+// ignores the fixed frame, an X client), the window asks for its own size back.
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (event->size() != QSize(ClientWidth, ClientHeight)) {
+        resize(ClientWidth, ClientHeight);
+    }
+    if (!isMinimized()) {
+        guarded([this] { readOuterRectangle(); });
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const Qt::WindowStates refused = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if ((windowState() & refused) != 0) {
+        setWindowState(windowState() & ~refused);
+        return;
+    }
+    if (!isMinimized()) {
+        guarded([this] { readOuterRectangle(); });
+    }
+}
+
+}  // namespace pelora

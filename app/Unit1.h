@@ -1,0 +1,89 @@
+// The show's one window, TForm1: it owns the scene, the two timers, the draw cycle and the recap
+// table's content, binds the handlers, and keeps Width and Height as the outer size the platform
+// reports. Wiring only: what the handlers do lives in draw/ and stage/.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/scene_stage.h"
+#include "draw/draw_cycle.h"
+#include "motion/timer.h"
+#include "stage/recap_model.h"
+#include "stage/show_scene.h"
+
+namespace pelora {
+
+class ButtonNode;
+class ShowView;
+
+class TForm1 : public QWidget {
+public:
+    static constexpr int ClientWidth = 1095;
+    static constexpr int ClientHeight = 684;
+
+    using ErrorSink = std::function<void(const std::string& message)>;
+
+    explicit TForm1(ErrorSink onError);
+    ~TForm1() override;
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The window's outer rectangle, frame and caption bar included, in logical pixels.
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    void FormCreate(TForm1& Sender);
+    void FormResize(TForm1& Sender);
+    void entredeuxTimer(TTimer& Sender);
+    void repos5mnTimer(TTimer& Sender);
+    void FloatAnimation1Finish(TFloatAnimation& Sender);
+    void FloatAnimation31Finish(TFloatAnimation& Sender);
+    void FloatAnimation32Finish(TFloatAnimation& Sender);
+    void FloatAnimation33Finish(TFloatAnimation& Sender);
+    void FloatAnimation34Finish(TFloatAnimation& Sender);
+    void Rectangle9Click(ButtonNode& Sender);
+    void Rectangle9MouseEnter(ButtonNode& Sender);
+    void Rectangle9MouseLeave(ButtonNode& Sender);
+
+    // Re-reads the outer rectangle; runs FormResize when Width or Height changed.
+    void readOuterRectangle();
+    // Before the first showing a change of size runs no resize handler.
+    void setShownOnce() { shownOnce_ = true; }
+
+    ShowScene& scene() { return scene_; }
+    RecapModel& recap() { return recap_; }
+    DrawCycle& cycle() { return cycle_; }
+    ShowView& view() { return *view_; }
+    TTimer entredeux;
+    TTimer repos5mn;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void bindHandlers();
+    CycleMotion cycleMotion();
+    // Runs one of the show's handlers where Qt called in: nothing unwinds through Qt.
+    void guarded(const std::function<void()>& handler);
+
+    ErrorSink onError_;
+    ShowScene scene_;
+    RecapModel recap_;
+    SceneStage stage_;
+    DrawCycle cycle_;
+    ShowView* view_ = nullptr;  // child widget, owned by this window
+    bool shownOnce_ = false;
+};
+
+// The window, reachable from every handler; set as soon as its construction begins.
+extern TForm1* Form1;
+
+}  // namespace pelora

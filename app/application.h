@@ -1,0 +1,43 @@
+// The application object: registers the window class, then builds the window in the order the
+// show relies on (creation handler, first layout pass, placement, showing) and runs the loop.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "app/error_display.h"
+#include "app/qt_platform.h"
+
+namespace pelora {
+
+class TForm1;
+
+// The origin that centres `size` in an area starting at `start` of length `length`; a half is
+// taken to the even neighbour.
+int centredOrigin(int start, int length, int size);
+
+class TApplication {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Registers the window; it is built inside Run, which fills `reference`.
+    void CreateForm(TForm1*& reference) { registered_ = &reference; }
+    // Builds and shows the window, then runs the event loop until it is closed.
+    int Run();
+
+    ErrorDisplay& errors() { return errors_; }
+
+private:
+    void placeCentred(TForm1& form);
+
+    QApplication qt_;
+    ErrorDisplay errors_;
+    QtPlatform platform_;
+    TForm1** registered_ = nullptr;
+    std::unique_ptr<TForm1> mainForm_;
+};
+
+}  // namespace pelora

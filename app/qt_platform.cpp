@@ -1,0 +1,67 @@
+#include "qt_platform.h"
+
+#include <cerrno>
+#include <chrono>
+#include <exception>
+
+namespace pelora {
+
+QtPlatform::QtPlatform(ErrorSink onError) : onError_(std::move(onError)) {
+    clock_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+double QtPlatform::monotonicSeconds() {
+    return static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+}
+
+PlatformTimerId QtPlatform::createTimer(std::uint32_t periodMs, std::function<void()> onTick,
+                                        int& errorCode) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(static_cast<int>(periodMs));
+    // The handler is caught here, where Qt calls into the show: nothing may unwind through Qt.
+    QObject::connect(timer.get(), &QTimer::timeout, [this, onTick = std::move(onTick)] {
+        try {
+            onTick();
+        } catch (const std::exception& error) {
+            onError_(error.what());
+        }
+    });
+    timer->start();
+    if (!timer->isActive()) {
+        errorCode = errno != 0 ? errno : EAGAIN;
+        return 0;
+    }
+    const PlatformTimerId id = nextId_++;
+    timers_.emplace(id, std::move(timer));
+    return id;
+}
+
+// A timer may be destroyed from inside its own tick: it is stopped at once, so that no further
+// tick is delivered, and deleted once the event loop is back.
+void QtPlatform::destroyTimer(PlatformTimerId id) {
+    const auto found = timers_.find(id);
+    if (found == timers_.end()) {
+        return;
+    }
+    QTimer* timer = found->second.release();
+    timers_.erase(found);
+    timer->stop();
+    timer->disconnect();
+    timer->deleteLater();
+}
+
+std::optional<std::uint64_t> QtPlatform::performanceCounter() {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return static_cast<std::uint64_t>(ticks);
+}
+
+std::uint32_t QtPlatform::tickCountMs() {
+    const auto sinceStart = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return static_cast<std::uint32_t>(sinceStart.count());
+}
+
+}  // namespace pelora

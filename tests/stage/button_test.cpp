@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "stage/hover_feedback.h"
+#include "stage/show_scene.h"
+#include "stage/show_view.h"
+
+namespace pelora {
+namespace {
+
+constexpr std::uint32_t yellow = 0xFFFFC412U;
+constexpr std::uint32_t blue = 0xFF0666FFU;
+
+// Points of the client area around the ">>" button at (1025, 642, 50, 34).
+const QPointF footerLeftOfButton(1000.0, 659.0);
+const QPointF footerRightOfButton(1088.0, 659.0);
+const QPointF buttonCorner(1026.0, 643.0);
+const QPointF onTheText(1050.0, 659.0);
+const QPointF buttonLowerRight(1073.0, 674.0);
+
+// A shown view on the offscreen platform, fed with the mouse events the window would get.
+class ButtonTest : public ::testing::Test {
+protected:
+    ButtonTest() {
+        ButtonNode& button = scene.Rectangle9();
+        button.setFillColor(scene.Rectangle5().fillColor());
+        button.setEnterHandler([this] {
+            ++enters;
+            Rectangle9MouseEnter(scene);
+        });
+        button.setLeaveHandler([this] {
+            ++leaves;
+            Rectangle9MouseLeave(scene);
+        });
+        button.setClickHandler([this] { ++clicks; });
+        scene.setErrorHandler([this](const std::string& message) { errors.push_back(message); });
+        view.show();
+    }
+
+    void send(QEvent::Type type, const QPointF& at, Qt::MouseButton button) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &event);
+    }
+    void moveTo(const QPointF& at) { send(QEvent::MouseMove, at, Qt::NoButton); }
+    void click(const QPointF& at) {
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+    Qt::CursorShape viewCursor() { return view.viewport()->cursor().shape(); }
+
+    ShowScene scene;
+    ShowView view{scene};
+    int enters = 0;
+    int leaves = 0;
+    int clicks = 0;
+    std::vector<std::string> errors;
+};
+
+TEST_F(ButtonTest, ViewShowsTheClientAreaOneToOne) {
+    EXPECT_EQ(view.size(), QSize(1095, 684));
+    EXPECT_EQ(view.viewport()->size(), QSize(1095, 684));
+    EXPECT_EQ(view.mapToScene(1050, 659), QPointF(1050.0, 659.0));
+}
+
+// Wandering over the button and across the ">>" text is one stay: one enter, one leave.
+TEST_F(ButtonTest, OneEnterAndOneLeavePerCrossing) {
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(enters, 0);
+    for (const QPointF& at : {buttonCorner, onTheText, buttonLowerRight, onTheText}) {
+        moveTo(at);
+        EXPECT_EQ(enters, 1);
+        EXPECT_EQ(leaves, 0);
+    }
+    moveTo(footerRightOfButton);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 1);
+
+    moveTo(onTheText);
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(enters, 2);
+    EXPECT_EQ(leaves, 2);
+}
+
+TEST_F(ButtonTest, LeavingTheWindowIsALeave) {
+    moveTo(onTheText);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view.viewport(), &leave);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(ButtonTest, HoverColoursFollowEnterAndLeave) {
+    moveTo(onTheText);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
+    EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
+    EXPECT_EQ(scene.Label3().textColor(), 0xFFFFFFFFU);
+}
+
+// The swatch is read at the event, not when the handlers were bound.
+TEST_F(ButtonTest, HoverReadsTheSwatchAtEachEvent) {
+    scene.Rectangle6().setFillColor(0xFF123456U);
+    moveTo(onTheText);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), 0xFF123456U);
+}
+
+TEST_F(ButtonTest, HandCursorOverTheWholeButtonTextIncluded) {
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(viewCursor(), Qt::ArrowCursor);
+    moveTo(onTheText);
+    EXPECT_EQ(viewCursor(), Qt::PointingHandCursor);
+    moveTo(buttonCorner);
+    EXPECT_EQ(viewCursor(), Qt::PointingHandCursor);
+    moveTo(footerRightOfButton);
+    EXPECT_EQ(viewCursor(), Qt::ArrowCursor);
+}
+
+TEST_F(ButtonTest, TooltipOverTheTextToo) {
+    const QPoint at = onTheText.toPoint();
+    QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Tirage suivant"));
+    QToolTip::hideText();
+}
+
+TEST_F(ButtonTest, ClickCallsTheHandlerOnce) {
+    moveTo(onTheText);
+    click(onTheText);
+    EXPECT_EQ(clicks, 1);
+    click(buttonCorner);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ButtonTest, PressOnTheButtonReleasedElsewhereIsNoClick) {
+    send(QEvent::MouseButtonPress, onTheText, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, footerLeftOfButton, Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+    click(onTheText);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ButtonTest, RightButtonIsNoClick) {
+    send(QEvent::MouseButtonPress, onTheText, Qt::RightButton);
+    send(QEvent::MouseButtonRelease, onTheText, Qt::RightButton);
+    EXPECT_EQ(clicks, 0);
+}
+
+// An error thrown by a handler reaches the scene's error handler, and Qt is left working: the
+// next click and the next crossing arrive as usual.
+TEST_F(ButtonTest, ErrorsOfHandlersReachTheErrorHandlerNotQt) {
+    bool fail = true;
+    scene.Rectangle9().setClickHandler([&] {
+        ++clicks;
+        if (fail) {
+            throw std::runtime_error("Échec du tirage");
+        }
+    });
+    scene.Rectangle9().setEnterHandler([] { throw std::logic_error("entrée"); });
+    moveTo(onTheText);
+    click(onTheText);
+    ASSERT_EQ(errors, (std::vector<std::string>{"entrée", "Échec du tirage"}));
+    fail = false;
+    click(onTheText);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(errors.size(), 2U);
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(ButtonTest, NonStandardExceptionsAreCaughtToo) {
+    scene.Rectangle9().setClickHandler([] { throw 42; });
+    click(onTheText);
+    EXPECT_EQ(errors.size(), 1U);
+}
+
+TEST_F(ButtonTest, HiddenButtonGetsNoPointer) {
+    scene.Rectangle9().setVisible(false);
+    moveTo(onTheText);
+    click(onTheText);
+    EXPECT_EQ(enters, 0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(viewCursor(), Qt::ArrowCursor);
+}
+
+TEST_F(ButtonTest, ShowingOrHidingKeepsTheColours) {
+    scene.Rectangle9().setVisible(false);
+    scene.Rectangle9().setVisible(true);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
+    EXPECT_EQ(scene.Label3().textColor(), 0xFFFFFFFFU);
+
+    moveTo(onTheText);
+    scene.Rectangle9().setVisible(false);  // as the click handler does
+    EXPECT_EQ(leaves, 0);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
+    EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
+    moveTo(footerLeftOfButton);
+    EXPECT_EQ(leaves, 1);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
+}
+
+}  // namespace
+}  // namespace pelora

@@ -1,0 +1,30 @@
+// A platform for tests that step animations by hand: it hands out frame timers that never tick
+// and a clock that never moves. Constructing it installs it; destroying it uninstalls it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "motion/platform.h"
+
+namespace pelora::testing {
+
+class StillPlatform final : public Platform {
+public:
+    StillPlatform() { installPlatform(this); }
+    ~StillPlatform() override { installPlatform(nullptr); }
+    StillPlatform(const StillPlatform&) = delete;
+    StillPlatform& operator=(const StillPlatform&) = delete;
+
+    double monotonicSeconds() override { return 0.0; }
+    PlatformTimerId createTimer(std::uint32_t /*periodMs*/, std::function<void()> /*onTick*/,
+                                int& /*errorCode*/) override {
+        return 1;
+    }
+    void destroyTimer(PlatformTimerId /*id*/) override {}
+    std::optional<std::uint64_t> performanceCounter() override { return 0; }
+    std::uint32_t tickCountMs() override { return 0; }
+};
+
+}  // namespace pelora::testing

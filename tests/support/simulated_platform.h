@@ -1,0 +1,89 @@
+// A platform whose clock moves only when the test says so. It delivers timer ticks in time order
+// with the real rules: first tick one full period after creation, missed periods merged into one
+// late tick, a tick of a destroyed timer dropped. Constructing it installs it as the current
+// platform; destroying it uninstalls it and destroys the frame driver.
+//
+// Order of life: create the platform first and the components (timers, animations, nodes) after
+// it, so that the components die first and take their platform timers with them. A timer
+// component that outlives the platform is tolerated (ids are never reused, and its destructor
+// finds no platform to call), but it no longer ticks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "motion/platform.h"
+
+namespace pelora::testing {
+
+class SimulatedPlatform final : public Platform {
+public:
+    SimulatedPlatform();
+    ~SimulatedPlatform() override;
+    SimulatedPlatform(const SimulatedPlatform&) = delete;
+    SimulatedPlatform& operator=(const SimulatedPlatform&) = delete;
+
+    double monotonicSeconds() override { return static_cast<double>(nowNs_) / 1e9; }
+    PlatformTimerId createTimer(std::uint32_t periodMs, std::function<void()> onTick,
+                                int& errorCode) override;
+    void destroyTimer(PlatformTimerId id) override;
+    std::optional<std::uint64_t> performanceCounter() override { return counter_; }
+    std::uint32_t tickCountMs() override { return tickCount_; }
+
+    // Moves the clock to `seconds`, delivering every tick due up to and including that time,
+    // one at a time and in time order (creation order breaks ties).
+    void advanceTo(double seconds);
+    void advanceBy(double seconds);
+    // Delivers ticks one at a time, checking `done` before the first and after each, until it
+    // holds or `maxSeconds` more have passed (the clock then stands at that limit). Returns
+    // whether `done` held. The clock stands at the tick after which `done` became true.
+    bool runUntil(const std::function<bool()>& done, double maxSeconds);
+    // The event thread is busy: the clock moves, nothing is delivered; periods that fall due
+    // meanwhile give one late tick when the thread is free again.
+    void stall(double seconds);
+
+    // The next createTimer fails with this error number.
+    void refuseNextTimer(int errorCode) { refuseWith_ = errorCode; }
+    void setPerformanceCounter(std::optional<std::uint64_t> value) { counter_ = value; }
+    void setTickCount(std::uint32_t value) { tickCount_ = value; }
+
+    std::size_t timerCount() const { return timers_.size(); }
+    bool hasTimerWithPeriod(std::uint32_t periodMs) const;
+    std::uint64_t ticksDelivered() const { return ticksDelivered_; }
+
+    // Messages of the errors that escaped a tick handler, as the error display got them.
+    const std::vector<std::string>& errors() const { return errors_; }
+    void clearErrors() { errors_.clear(); }
+
+private:
+    // Time is kept in whole nanoseconds so that periods add up exactly: ten 100 ms periods make
+    // exactly one second, and the clock reads the same double as the literal a test writes.
+    struct Timer {
+        std::uint32_t periodMs;
+        std::int64_t periodNs;
+        std::int64_t dueNs;
+        std::function<void()> onTick;
+    };
+    static std::int64_t toNanoseconds(double seconds);
+    void advanceToNs(std::int64_t limitNs);
+    // The timer due first at or before `limitNs`, or 0. A tick is delivered at its due time, or
+    // at the current time when the thread was stalled past it; its next due time is one period
+    // after the due time, or one period after now when that is not in the future.
+    PlatformTimerId nextDue(std::int64_t limitNs) const;
+    void deliver(PlatformTimerId id);
+
+    std::int64_t nowNs_ = 0;
+    std::map<PlatformTimerId, Timer> timers_;  // ordered by id, that is by creation
+    PlatformTimerId nextId_ = 1;
+    std::optional<int> refuseWith_;
+    std::optional<std::uint64_t> counter_ = 0x0123456789ABCDEFULL;
+    std::uint32_t tickCount_ = 123456U;
+    std::uint64_t ticksDelivered_ = 0;
+    std::vector<std::string> errors_;
+};
+
+}  // namespace pelora::testing
