@@ -25,9 +25,13 @@ TAniThread& TAniThread::instance() {
     return *driver;
 }
 
-TAniThread* TAniThread::existing() { return driverSlot().get(); }
+TAniThread* TAniThread::existing() {
+    return driverSlot().get();
+}
 
-void TAniThread::destroyInstance() { driverSlot().reset(); }
+void TAniThread::destroyInstance() {
+    driverSlot().reset();
+}
 
 // The timer is switched off before its handler is bound, so that building the driver creates
 // no platform timer.
@@ -95,6 +99,8 @@ void TAniThread::OneStep() {
     }
 }
 
-void TAniThread::onTimer(TTimer& /*sender*/) { OneStep(); }
+void TAniThread::onTimer(TTimer& /*sender*/) {
+    OneStep();
+}
 
 }  // namespace pelora

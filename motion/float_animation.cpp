@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ani_thread.h"
+#include "error.h"
 
 namespace pelora {
 namespace {
@@ -19,8 +20,14 @@ void leaveDriver(TFloatAnimation& animation) {
 // A running animation is listed in the driver; it leaves the list without firing OnFinish, so
 // that the driver never holds a dangling pointer and no handler runs during destruction.
 TFloatAnimation::~TFloatAnimation() {
-    if (running_) {
+    if (!running_) {
+        return;
+    }
+    // A destructor must not throw: with no platform installed any more there is no frame timer
+    // left to switch off, and the animation has already left the list.
+    try {
         leaveDriver(*this);
+    } catch (const ShowError&) {
     }
 }
 

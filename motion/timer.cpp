@@ -48,7 +48,9 @@ void TTimer::setOnTimer(Event<TTimer> handler) {
     update();
 }
 
-void TTimer::beginLoading() { loading_ = true; }
+void TTimer::beginLoading() {
+    loading_ = true;
+}
 
 void TTimer::endLoading() {
     loading_ = false;
@@ -66,8 +68,8 @@ void TTimer::update() {
         return;
     }
     int errorCode = 0;
-    const PlatformTimerId created =
-        currentPlatform().createTimer(interval_, [this] { tick(); }, errorCode);
+    const PlatformTimerId created = currentPlatform().createTimer(
+        interval_, [this] { tick(); }, errorCode);
     if (created == 0) {
         throw ShowError("Création du timer impossible :  systemErrorCode = " +
                         std::to_string(errorCode));
@@ -75,8 +77,8 @@ void TTimer::update() {
     platformTimer_ = created;
 }
 
-// The platform drops a queued tick of a destroyed timer; the Enabled test also covers a tick
-// that arrives for a timer switched off some other way.
+// Switching the timer off destroys its platform timer, and the platform drops a tick of it
+// already queued; the component keeps the rule on its own side as well.
 void TTimer::tick() {
     if (enabled_ && interval_ > 0) {
         onTimer_(*this);

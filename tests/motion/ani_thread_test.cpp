@@ -114,8 +114,7 @@ TEST_F(AniThreadTest, AnimationStartedByAFinishIsFirstAdvancedAtTheNextTick) {
     ASSERT_TRUE(runToEnd(*first));
     EXPECT_TRUE(chained->Running());
     EXPECT_EQ(chained->elapsed(), 0.0F);
-    EXPECT_EQ(TAniThread::instance().running(),
-              std::vector<TFloatAnimation*>{chained.get()});
+    EXPECT_EQ(TAniThread::instance().running(), std::vector<TFloatAnimation*>{chained.get()});
     platform.advanceBy(0.01);
     EXPECT_EQ(chained->elapsed(), 0.01F);
 }
@@ -129,7 +128,9 @@ struct WalkCase {
         onNewestFinish;
 };
 
-void PrintTo(const WalkCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WalkCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WalkTest : public AniThreadTest, public ::testing::WithParamInterface<WalkCase> {};
 
@@ -153,24 +154,23 @@ TEST_P(WalkTest, EntriesLeftUnvisitedAreStillTickedWhenAHandlerRemovesOthers) {
         << "the first frame, then one frame per tick";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Removals, WalkTest,
-    ::testing::Values(WalkCase{"StopMiddle",
-                               [](auto&, auto& middle, FakeNode& n) {
-                                   middle->setEnabled(false);
-                                   return &n.x();
-                               }},
-                      WalkCase{"StopOldest",
-                               [](auto& oldest, auto&, FakeNode& n) {
-                                   oldest->setEnabled(false);
-                                   return &n.y();
-                               }},
-                      WalkCase{"DestroyMiddle",
-                               [](auto&, auto& middle, FakeNode& n) {
-                                   middle.reset();
-                                   return &n.x();
-                               }}),
-    [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Removals, WalkTest,
+                         ::testing::Values(WalkCase{"StopMiddle",
+                                                    [](auto&, auto& middle, FakeNode& n) {
+                                                        middle->setEnabled(false);
+                                                        return &n.x();
+                                                    }},
+                                           WalkCase{"StopOldest",
+                                                    [](auto& oldest, auto&, FakeNode& n) {
+                                                        oldest->setEnabled(false);
+                                                        return &n.y();
+                                                    }},
+                                           WalkCase{"DestroyMiddle",
+                                                    [](auto&, auto& middle, FakeNode& n) {
+                                                        middle.reset();
+                                                        return &n.x();
+                                                    }}),
+                         [](const auto& test) { return test.param.name; });
 
 TEST_F(AniThreadTest, ErrorFromAFinishEndsTheWalkAndLeavesTheTick) {
     auto older = make(Aim{"Position.X", 0.1F});

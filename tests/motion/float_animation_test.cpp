@@ -290,7 +290,9 @@ struct BendCase {
     float finalValue;
 };
 
-void PrintTo(const BendCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const BendCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BendTest : public FloatAnimationTest, public ::testing::WithParamInterface<BendCase> {};
 
@@ -317,7 +319,9 @@ struct UnresolvedCase {
     std::string path;
 };
 
-void PrintTo(const UnresolvedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const UnresolvedCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class UnresolvedTargetTest : public FloatAnimationTest,
                              public ::testing::WithParamInterface<UnresolvedCase> {
@@ -350,22 +354,24 @@ TEST_P(UnresolvedTargetTest, SwitchLeavesEnabledTrueAndNothingElse) {
     expectNothingHappened();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, UnresolvedTargetTest,
-    ::testing::Values(UnresolvedCase{"NoParent", false, "Position.X"},
-                      UnresolvedCase{"EmptyName", true, ""},
-                      UnresolvedCase{"NoSuchObject", true, "Size.X"},
-                      UnresolvedCase{"NoSuchFloat", true, "Position.Z"},
-                      UnresolvedCase{"FloatUsedAsObject", true, "RotationAngle.X"},
-                      UnresolvedCase{"ObjectUsedAsFloat", true, "Position"}),
-    [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Paths, UnresolvedTargetTest,
+                         ::testing::Values(UnresolvedCase{"NoParent", false, "Position.X"},
+                                           UnresolvedCase{"EmptyName", true, ""},
+                                           UnresolvedCase{"NoSuchObject", true, "Size.X"},
+                                           UnresolvedCase{"NoSuchFloat", true, "Position.Z"},
+                                           UnresolvedCase{"FloatUsedAsObject", true,
+                                                          "RotationAngle.X"},
+                                           UnresolvedCase{"ObjectUsedAsFloat", true, "Position"}),
+                         [](const auto& test) { return test.param.name; });
 
 struct PathCase {
     std::string path;
     FakeField& (*field)(FakeNode&);
 };
 
-void PrintTo(const PathCase& c, std::ostream* out) { *out << c.path; }
+void PrintTo(const PathCase& c, std::ostream* out) {
+    *out << c.path;
+}
 
 class PathTest : public FloatAnimationTest, public ::testing::WithParamInterface<PathCase> {};
 
@@ -390,7 +396,9 @@ struct CacheCase {
     bool resolvesAgain;
 };
 
-void PrintTo(const CacheCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CacheCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TargetCacheTest : public FloatAnimationTest,
                         public ::testing::WithParamInterface<CacheCase> {};
@@ -413,17 +421,13 @@ INSTANTIATE_TEST_SUITE_P(
         CacheCase{"StopWhileIdle", [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.Stop(); },
                   true},
         CacheCase{"NameInOtherCase",
-                  [](TFloatAnimation& a, FakeNode&, FakeNode&) {
-                      a.setPropertyName("POSITION.x");
-                  },
+                  [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.setPropertyName("POSITION.x"); },
                   false},
         CacheCase{"OtherName",
-                  [](TFloatAnimation& a, FakeNode&, FakeNode&) {
-                      a.setPropertyName("Position.Y");
-                  },
+                  [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.setPropertyName("Position.Y"); },
                   true},
-        CacheCase{"SameParent",
-                  [](TFloatAnimation& a, FakeNode& n, FakeNode&) { a.setParent(&n); }, false},
+        CacheCase{"SameParent", [](TFloatAnimation& a, FakeNode& n, FakeNode&) { a.setParent(&n); },
+                  false},
         CacheCase{"OtherParent",
                   [](TFloatAnimation& a, FakeNode&, FakeNode& o) { a.setParent(&o); }, true}),
     [](const auto& test) { return test.param.name; });

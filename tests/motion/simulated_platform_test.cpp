@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "motion/ani_thread.h"
 #include "motion/error.h"
+#include "motion/timer.h"
 
 namespace pelora::testing {
 namespace {
@@ -20,7 +22,9 @@ struct Tick {
     bool operator==(const Tick&) const = default;
 };
 
-void PrintTo(const Tick& tick, std::ostream* out) { *out << tick.timer << "@" << tick.at; }
+void PrintTo(const Tick& tick, std::ostream* out) {
+    *out << tick.timer << "@" << tick.at;
+}
 
 class SimulatedPlatformTest : public ::testing::Test {
 protected:
@@ -47,13 +51,10 @@ TEST_F(SimulatedPlatformTest, DeliversInTimeOrderWithTiesByCreationOrder) {
     create("a", 300);
     create("c", 500);
     platform.advanceTo(1.0);
-    EXPECT_EQ(ticks, (std::vector<Tick>{{"a", 0.3},
-                                        {"b", 0.5},
-                                        {"c", 0.5},
-                                        {"a", 0.6},
-                                        {"a", 0.9},
-                                        {"b", 1.0},
-                                        {"c", 1.0}}));
+    EXPECT_EQ(
+        ticks,
+        (std::vector<Tick>{
+            {"a", 0.3}, {"b", 0.5}, {"c", 0.5}, {"a", 0.6}, {"a", 0.9}, {"b", 1.0}, {"c", 1.0}}));
     EXPECT_EQ(platform.monotonicSeconds(), 1.0);
     EXPECT_EQ(platform.ticksDelivered(), 7U);
 }
@@ -72,7 +73,9 @@ struct StallCase {
     std::vector<double> tickTimes;  // up to 0.8 s, for a 200 ms timer created at 0
 };
 
-void PrintTo(const StallCase& c, std::ostream* out) { *out << "stall " << c.stallSeconds; }
+void PrintTo(const StallCase& c, std::ostream* out) {
+    *out << "stall " << c.stallSeconds;
+}
 
 class StallTest : public SimulatedPlatformTest, public ::testing::WithParamInterface<StallCase> {};
 
@@ -93,8 +96,7 @@ TEST_P(StallTest, MissedPeriodsMergeIntoOneLateTick) {
 INSTANTIATE_TEST_SUITE_P(Stalls, StallTest,
                          ::testing::Values(StallCase{0.1, {0.2, 0.4, 0.6, 0.8}},
                                            StallCase{0.3, {0.3, 0.4, 0.6, 0.8}},
-                                           StallCase{0.45, {0.45, 0.65}},
-                                           StallCase{0.7, {0.7}}));
+                                           StallCase{0.45, {0.45, 0.65}}, StallCase{0.7, {0.7}}));
 
 TEST_F(SimulatedPlatformTest, DestroyingATimerDropsItsPendingTick) {
     PlatformTimerId second = 0;
@@ -113,10 +115,8 @@ TEST_F(SimulatedPlatformTest, HandlerMayDestroyItsOwnTimer) {
     self = create("self", 100, [&] { platform.destroyTimer(self); });
     create("other", 100);
     platform.advanceTo(0.35);
-    EXPECT_EQ(ticks, (std::vector<Tick>{{"self", 0.1},
-                                        {"other", 0.1},
-                                        {"other", 0.2},
-                                        {"other", 0.3}}));
+    EXPECT_EQ(ticks,
+              (std::vector<Tick>{{"self", 0.1}, {"other", 0.1}, {"other", 0.2}, {"other", 0.3}}));
     EXPECT_EQ(platform.timerCount(), 1U);
 }
 
@@ -129,10 +129,8 @@ TEST_F(SimulatedPlatformTest, TimerCreatedDuringATickStartsItsPeriodThen) {
         }
     });
     platform.advanceTo(0.75);
-    EXPECT_EQ(ticks, (std::vector<Tick>{{"outer", 0.3},
-                                        {"inner", 0.5},
-                                        {"outer", 0.6},
-                                        {"inner", 0.7}}));
+    EXPECT_EQ(ticks,
+              (std::vector<Tick>{{"outer", 0.3}, {"inner", 0.5}, {"outer", 0.6}, {"inner", 0.7}}));
 }
 
 TEST_F(SimulatedPlatformTest, RunUntilStopsAtTheTickThatSatisfiesThePredicate) {
@@ -159,10 +157,14 @@ TEST_F(SimulatedPlatformTest, ErrorEscapingATickIsRecordedAndTheTimerGoesOn) {
 TEST_F(SimulatedPlatformTest, RefusesOnlyTheNextTimer) {
     platform.refuseNextTimer(1450);
     int errorCode = 0;
-    EXPECT_EQ(platform.createTimer(100, [] {}, errorCode), 0U);
+    EXPECT_EQ(platform.createTimer(
+                  100, [] {}, errorCode),
+              0U);
     EXPECT_EQ(errorCode, 1450);
     EXPECT_EQ(platform.timerCount(), 0U);
-    EXPECT_NE(platform.createTimer(100, [] {}, errorCode), 0U);
+    EXPECT_NE(platform.createTimer(
+                  100, [] {}, errorCode),
+              0U);
     EXPECT_TRUE(platform.hasTimerWithPeriod(100));
 }
 
@@ -175,6 +177,28 @@ TEST(SimulatedPlatformLifetime, DestructionUninstallsAndDestroysTheDriver) {
     }
     EXPECT_EQ(TAniThread::existing(), nullptr);
     EXPECT_THROW(currentPlatform(), ShowError);
+}
+
+struct IgnoredTicks {
+    void onTimer(TTimer& /*sender*/) {}
+};
+
+// Against the documented order, a timer component outlives its platform: destroying it later
+// must neither fail nor touch a timer of the platform installed since.
+TEST(SimulatedPlatformLifetime, TimerOutlivingItsPlatformIsDestroyedHarmlessly) {
+    IgnoredTicks handler;
+    auto outliving = std::make_unique<TTimer>();
+    {
+        SimulatedPlatform first;
+        outliving->setOnTimer(Event<TTimer>::bind<&IgnoredTicks::onTimer>(handler));
+        ASSERT_TRUE(outliving->hasPlatformTimer());
+    }
+    SimulatedPlatform second;
+    int errorCode = 0;
+    second.createTimer(
+        1000, [] {}, errorCode);
+    outliving.reset();
+    EXPECT_EQ(second.timerCount(), 1U);
 }
 
 }  // namespace

@@ -26,9 +26,7 @@ struct TickRecorder {
     }
     void onOtherTimer(TTimer& sender) { onTimer(sender); }
     Event<TTimer> handler() { return Event<TTimer>::bind<&TickRecorder::onTimer>(*this); }
-    Event<TTimer> otherHandler() {
-        return Event<TTimer>::bind<&TickRecorder::onOtherTimer>(*this);
-    }
+    Event<TTimer> otherHandler() { return Event<TTimer>::bind<&TickRecorder::onOtherTimer>(*this); }
 
     SimulatedPlatform& platform;
     std::vector<double> times;
@@ -60,7 +58,9 @@ struct SetterCase {
     double firstTickAfterSetAt0_6;  // the running timer was created at 0
 };
 
-void PrintTo(const SetterCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SetterCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TimerSetterTest : public TimerTest, public ::testing::WithParamInterface<SetterCase> {};
 
@@ -79,13 +79,17 @@ TEST_P(TimerSetterTest, SetOnARunningTimer) {
 INSTANTIATE_TEST_SUITE_P(
     Setters, TimerSetterTest,
     ::testing::Values(
-        SetterCase{"SameEnabled", [](TTimer& subject, TickRecorder&) { subject.setEnabled(true); }, 1.0},
-        SetterCase{"SameInterval", [](TTimer& subject, TickRecorder&) { subject.setInterval(1000); }, 1.0},
+        SetterCase{"SameEnabled", [](TTimer& subject, TickRecorder&) { subject.setEnabled(true); },
+                   1.0},
+        SetterCase{"SameInterval",
+                   [](TTimer& subject, TickRecorder&) { subject.setInterval(1000); }, 1.0},
         SetterCase{"SameHandler",
                    [](TTimer& subject, TickRecorder& r) { subject.setOnTimer(r.handler()); }, 1.0},
-        SetterCase{"NewInterval", [](TTimer& subject, TickRecorder&) { subject.setInterval(500); }, 1.1},
+        SetterCase{"NewInterval", [](TTimer& subject, TickRecorder&) { subject.setInterval(500); },
+                   1.1},
         SetterCase{"NewHandler",
-                   [](TTimer& subject, TickRecorder& r) { subject.setOnTimer(r.otherHandler()); }, 1.6}),
+                   [](TTimer& subject, TickRecorder& r) { subject.setOnTimer(r.otherHandler()); },
+                   1.6}),
     [](const auto& test) { return test.param.name; });
 
 TEST_F(TimerTest, OffAndOnInsideItsHandlerStartsAFreshFullPeriod) {

@@ -18,7 +18,9 @@ constexpr std::int64_t nanosecondsPerMillisecond = 1'000'000;
 
 }  // namespace
 
-SimulatedPlatform::SimulatedPlatform() : nextId_(lastIdHandedOut + 1) { installPlatform(this); }
+SimulatedPlatform::SimulatedPlatform() : nextId_(lastIdHandedOut + 1) {
+    installPlatform(this);
+}
 
 SimulatedPlatform::~SimulatedPlatform() {
     TAniThread::destroyInstance();
@@ -26,8 +28,8 @@ SimulatedPlatform::~SimulatedPlatform() {
     lastIdHandedOut = nextId_ - 1;
 }
 
-PlatformTimerId SimulatedPlatform::createTimer(std::uint32_t periodMs,
-                                               std::function<void()> onTick, int& errorCode) {
+PlatformTimerId SimulatedPlatform::createTimer(std::uint32_t periodMs, std::function<void()> onTick,
+                                               int& errorCode) {
     if (refuseWith_) {
         errorCode = *refuseWith_;
         refuseWith_.reset();
@@ -39,15 +41,21 @@ PlatformTimerId SimulatedPlatform::createTimer(std::uint32_t periodMs,
     return id;
 }
 
-void SimulatedPlatform::destroyTimer(PlatformTimerId id) { timers_.erase(id); }
+void SimulatedPlatform::destroyTimer(PlatformTimerId id) {
+    timers_.erase(id);
+}
 
-void SimulatedPlatform::advanceTo(double seconds) { advanceToNs(toNanoseconds(seconds)); }
+void SimulatedPlatform::advanceTo(double seconds) {
+    advanceToNs(toNanoseconds(seconds));
+}
 
 void SimulatedPlatform::advanceBy(double seconds) {
     advanceToNs(nowNs_ + toNanoseconds(seconds));
 }
 
-void SimulatedPlatform::stall(double seconds) { nowNs_ += toNanoseconds(seconds); }
+void SimulatedPlatform::stall(double seconds) {
+    nowNs_ += toNanoseconds(seconds);
+}
 
 bool SimulatedPlatform::runUntil(const std::function<bool()>& done, double maxSeconds) {
     const std::int64_t limitNs = nowNs_ + toNanoseconds(maxSeconds);

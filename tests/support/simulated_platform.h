@@ -35,7 +35,9 @@ public:
     std::uint32_t tickCountMs() override { return tickCount_; }
 
     // Moves the clock to `seconds`, delivering every tick due up to and including that time,
-    // one at a time and in time order (creation order breaks ties).
+    // one at a time and in time order (creation order breaks ties). The clock never goes back:
+    // a time already passed only delivers the ticks left due by a stall. Times are rounded to
+    // whole nanoseconds.
     void advanceTo(double seconds);
     void advanceBy(double seconds);
     // Delivers ticks one at a time, checking `done` before the first and after each, until it
@@ -55,7 +57,8 @@ public:
     bool hasTimerWithPeriod(std::uint32_t periodMs) const;
     std::uint64_t ticksDelivered() const { return ticksDelivered_; }
 
-    // Messages of the errors that escaped a tick handler, as the error display got them.
+    // Messages of the std::exceptions that escaped a tick handler, as the error display got
+    // them; the timer goes on ticking.
     const std::vector<std::string>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
 
