@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <exception>
 
+#include "app/placement.h"
 #include "assets/assets.h"
 #include "draw/publisher.h"
 #include "stage/button_node.h"
@@ -145,9 +146,25 @@ void TForm1::readOuterRectangle() {
     Top = outer.top();
     Width = outer.width();
     Height = outer.height();
-    if (sizeChanged && shownOnce_) {
-        FormResize(*this);
+    if (!sizeChanged || !shownOnce_) {
+        return;
     }
+    FormResize(*this);
+    if (!frameKnown_ && outer.size() != QSize(ClientWidth, ClientHeight)) {
+        frameKnown_ = true;
+        placeCentred(workArea_);
+    }
+}
+
+void TForm1::placeCentred(const QRect& workArea) {
+    workArea_ = workArea;
+    if (workArea.isEmpty()) {
+        return;
+    }
+    move(centredOrigin(workArea.x(), workArea.width(), Width),
+         centredOrigin(workArea.y(), workArea.height(), Height));
+    Left = frameGeometry().left();
+    Top = frameGeometry().top();
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {

@@ -52,8 +52,13 @@ public:
 
     // Re-reads the outer rectangle; runs FormResize when Width or Height changed.
     void readOuterRectangle();
+    // Moves the outer rectangle to the centre of the work area (halves to the even side).
+    void placeCentred(const QRect& workArea);
     // Before the first showing a change of size runs no resize handler.
     void setShownOnce() { shownOnce_ = true; }
+
+    // Runs one of the show's handlers where Qt called in: nothing unwinds through Qt.
+    void guarded(const std::function<void()>& handler);
 
     ShowScene& scene() { return scene_; }
     RecapModel& recap() { return recap_; }
@@ -71,8 +76,6 @@ private:
     void buildWindow();
     void bindHandlers();
     CycleMotion cycleMotion();
-    // Runs one of the show's handlers where Qt called in: nothing unwinds through Qt.
-    void guarded(const std::function<void()>& handler);
 
     ErrorSink onError_;
     ShowScene scene_;
@@ -81,6 +84,10 @@ private:
     DrawCycle cycle_;
     ShowView* view_ = nullptr;  // child widget, owned by this window
     bool shownOnce_ = false;
+    // Under a window manager the frame is only known once the window is shown: the window is
+    // centred again, once, when its real outer size first arrives.
+    QRect workArea_;
+    bool frameKnown_ = false;
 };
 
 // The window, reachable from every handler; set as soon as its construction begins.

@@ -12,10 +12,6 @@ namespace pelora {
 
 class TForm1;
 
-// The origin that centres `size` in an area starting at `start` of length `length`; a half is
-// taken to the even neighbour.
-int centredOrigin(int start, int length, int size);
-
 class TApplication {
 public:
     TApplication(int& argc, char** argv);
@@ -31,8 +27,6 @@ public:
     ErrorDisplay& errors() { return errors_; }
 
 private:
-    void placeCentred(TForm1& form);
-
     QApplication qt_;
     ErrorDisplay errors_;
     QtPlatform platform_;

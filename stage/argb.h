@@ -6,6 +6,8 @@
 
 namespace pelora {
 
-inline QColor argbColor(std::uint32_t argb) { return QColor::fromRgba(argb); }
+inline QColor argbColor(std::uint32_t argb) {
+    return QColor::fromRgba(argb);
+}
 
 }  // namespace pelora

@@ -18,8 +18,7 @@ public:
     // Called after every change of the slot's size, with the new size.
     void setResizeHandler(ResizeHandler onResize) { onResize_ = std::move(onResize); }
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
     void sizeChanged() override;

@@ -19,8 +19,7 @@ public:
     // Where the picture lands in the box.
     QRectF pictureRect() const;
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
     // The picture scaled down once to the size it covers on the device: smooth scaling from the

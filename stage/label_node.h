@@ -32,8 +32,7 @@ public:
     TextAlignment alignment() const { return alignment_; }
     void setAlignment(TextAlignment alignment);
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
     QString text_;

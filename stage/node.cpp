@@ -1,6 +1,7 @@
 #include "node.h"
 
 #include <QPainterPath>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -36,9 +37,13 @@ void Node::setPosition(float x, float y) {
     setPos(box_.x, box_.y);
 }
 
-void Node::setWidth(float width) { setSize(width, box_.height); }
+void Node::setWidth(float width) {
+    setSize(width, box_.height);
+}
 
-void Node::setHeight(float height) { setSize(box_.width, height); }
+void Node::setHeight(float height) {
+    setSize(box_.width, height);
+}
 
 void Node::setSize(float width, float height) {
     if (width == box_.width && height == box_.height) {
@@ -57,9 +62,11 @@ void Node::setBox(const Box& box) {
     setSize(box.width, box.height);
 }
 
+// Whole turns are dropped before Qt builds the transform, so that a tile that spun 720 degrees
+// stands exactly as it did before, to the last pixel.
 void Node::setRotationAngle(float degrees) {
     rotationAngle_ = degrees;
-    setRotation(rotationAngle_);
+    setRotation(std::fmod(static_cast<double>(degrees), 360.0));
 }
 
 void Node::setDocking(Docking docking, Margins margins) {

@@ -46,8 +46,7 @@ public:
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     PropertyObject* objectProperty(std::string_view name) override;
     FloatProperty* floatProperty(std::string_view name) override;

@@ -37,8 +37,7 @@ public:
     float cornerRadiusY() const { return radiusY_; }
     void setCornerRadii(float radiusX, float radiusY);
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* widget) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
     bool strokeVisible() const { return hasStroke_ && strokeThickness_ > 0.0F; }

@@ -39,8 +39,7 @@ struct LabelLook {
     TextAlignment alignment = TextAlignment::Leading;
 };
 
-LabelNode& addLabel(QGraphicsItem& parent, std::string name, const Box& box,
-                    const LabelLook& look);
+LabelNode& addLabel(QGraphicsItem& parent, std::string name, const Box& box, const LabelLook& look);
 
 void setStroke(RectangleNode& node, std::uint32_t color, float thickness);
 

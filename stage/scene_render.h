@@ -8,9 +8,8 @@ namespace pelora {
 
 class ShowScene;
 
-inline constexpr QPainter::RenderHints sceneRenderHints = QPainter::Antialiasing |
-                                                          QPainter::TextAntialiasing |
-                                                          QPainter::SmoothPixmapTransform;
+inline constexpr QPainter::RenderHints sceneRenderHints =
+    QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform;
 
 // The client area, 1095 x 684 logical pixels, on the window's white fill; at a scale factor the
 // image has that many device pixels per logical pixel.

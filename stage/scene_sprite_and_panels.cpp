@@ -37,8 +37,7 @@ void ShowScene::buildPalette() {
 }
 
 void ShowScene::buildRecapPanel() {
-    auto& panel =
-        addNode<RectangleNode>(scene_, "Rectangle10", {279.0F, 182.0F, 450.0F, 222.0F});
+    auto& panel = addNode<RectangleNode>(scene_, "Rectangle10", {279.0F, 182.0F, 450.0F, 222.0F});
     panel.setFillColor(0xFFDDDDDDU);
     setStroke(panel, 0xFFC0C0C0U, 3.0F);
     panel.setCornerRadii(10.0F, 10.0F);

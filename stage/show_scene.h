@@ -33,15 +33,15 @@ public:
 
     QGraphicsScene& graphicsScene() { return scene_; }
 
-    RectangleNode& Rectangle1() { return *rectangle1_; }  // ball sprite
-    RectangleNode& Rectangle2() { return *rectangle2_; }  // board
-    RectangleNode& Rectangle3() { return *rectangle3_; }  // header bar
-    RectangleNode& Rectangle4() { return *rectangle4_; }  // footer bar
-    RectangleNode& Rectangle5() { return *rectangle5_; }  // blue swatch
-    RectangleNode& Rectangle6() { return *rectangle6_; }  // yellow swatch
-    RectangleNode& Rectangle7() { return *rectangle7_; }  // white swatch
-    RectangleNode& Rectangle8() { return *rectangle8_; }  // header indicator box
-    ButtonNode& Rectangle9() { return *rectangle9_; }     // ">>" button
+    RectangleNode& Rectangle1() { return *rectangle1_; }    // ball sprite
+    RectangleNode& Rectangle2() { return *rectangle2_; }    // board
+    RectangleNode& Rectangle3() { return *rectangle3_; }    // header bar
+    RectangleNode& Rectangle4() { return *rectangle4_; }    // footer bar
+    RectangleNode& Rectangle5() { return *rectangle5_; }    // blue swatch
+    RectangleNode& Rectangle6() { return *rectangle6_; }    // yellow swatch
+    RectangleNode& Rectangle7() { return *rectangle7_; }    // white swatch
+    RectangleNode& Rectangle8() { return *rectangle8_; }    // header indicator box
+    ButtonNode& Rectangle9() { return *rectangle9_; }       // ">>" button
     RectangleNode& Rectangle10() { return *rectangle10_; }  // recap panel
 
     LabelNode& Label1() { return *label1_; }    // indicator count

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "support/pixel_probe.h"
 #include "stage/hover_feedback.h"
+#include "stage/scene_render.h"
 #include "stage/show_scene.h"
 #include "stage/show_view.h"
 
@@ -47,8 +49,7 @@ protected:
     void send(QEvent::Type type, const QPointF& at, Qt::MouseButton button) {
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held,
-                          Qt::NoModifier);
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(view.viewport(), &event);
     }
     void moveTo(const QPointF& at) { send(QEvent::MouseMove, at, Qt::NoButton); }
@@ -103,6 +104,10 @@ TEST_F(ButtonTest, HoverColoursFollowEnterAndLeave) {
     moveTo(onTheText);
     EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
     EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
+    const QImage frame = renderScene(scene);
+    testing::saveForLooking(frame.copy(900, 600, 195, 84), "stage-hovered-button");
+    EXPECT_TRUE(testing::hasColourAt(frame, 1030, 647, yellow));
+    EXPECT_GT(testing::countColour(frame, {1027, 644, 46, 30}, 0xFF000000U, 60), 30);
     moveTo(footerLeftOfButton);
     EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
     EXPECT_EQ(scene.Label3().textColor(), 0xFFFFFFFFU);
@@ -205,6 +210,19 @@ TEST_F(ButtonTest, ShowingOrHidingKeepsTheColours) {
     EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
     EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
     moveTo(footerLeftOfButton);
+    EXPECT_EQ(leaves, 1);
+    EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
+}
+
+TEST_F(ButtonTest, HiddenAndShownAgainUnderAStillPointerLeavesOnce) {
+    moveTo(onTheText);
+    scene.Rectangle9().setVisible(false);
+    scene.Rectangle9().setVisible(true);
+    moveTo(buttonCorner);
+    EXPECT_EQ(leaves, 0);
+    moveTo(footerLeftOfButton);
+    moveTo(footerRightOfButton);
+    EXPECT_EQ(enters, 1);
     EXPECT_EQ(leaves, 1);
     EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
 }

@@ -1,8 +1,8 @@
+#include "stage/docking.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "stage/docking.h"
 
 namespace pelora {
 namespace {

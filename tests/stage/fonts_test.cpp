@@ -1,3 +1,5 @@
+#include "stage/fonts.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include "draw/publisher.h"
-#include "stage/fonts.h"
 
 namespace pelora {
 namespace {
@@ -42,8 +43,8 @@ TEST_P(FixedTextFits, OnOneLine) {
     const QFontMetricsF metrics(showFont(fixed.pixelSize));
     const QString text = QString::fromStdString(fixed.text);
     const double width = metrics.horizontalAdvance(text);
-    const QRectF wrapped = metrics.boundingRect(QRectF(0.0, 0.0, fixed.boxWidth, 1000.0),
-                                                Qt::TextWordWrap, text);
+    const QRectF wrapped =
+        metrics.boundingRect(QRectF(0.0, 0.0, fixed.boxWidth, 1000.0), Qt::TextWordWrap, text);
     std::cout << "  \"" << fixed.text << "\" " << fixed.pixelSize << " px: " << width << " of "
               << fixed.boxWidth << '\n';
     EXPECT_LE(width, fixed.boxWidth);
@@ -56,13 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FixedText{"Les", 36, 65.0}, FixedText{"numéros bleus", 36, 311.0},
                       FixedText{"numéros jaunes", 36, 311.0},
                       FixedText{std::string(publisherAddress), 36, 311.0},
-                      FixedText{"Récapitulatif des tirages", 36, 1041.0},
-                      FixedText{"7", 36, 40.0}, FixedText{"5", 36, 40.0},
-                      FixedText{">>", 20, 50.0},
+                      FixedText{"Récapitulatif des tirages", 36, 1041.0}, FixedText{"7", 36, 40.0},
+                      FixedText{"5", 36, 40.0}, FixedText{">>", 20, 50.0},
                       FixedText{"Prochain tirage N°10000 dans 04'50", 24, 785.0},
                       FixedText{"Tirage en cours N°10000", 24, 785.0},
-                      FixedText{"Tirage N°10000 terminé", 24, 785.0},
-                      FixedText{"28", 48, 100.0}));
+                      FixedText{"Tirage N°10000 terminé", 24, 785.0}, FixedText{"28", 48, 100.0}));
 
 }  // namespace
 }  // namespace pelora

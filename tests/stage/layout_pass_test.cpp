@@ -1,11 +1,14 @@
+#include "stage/layout_pass.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <ostream>
+#include <string>
 
 #include "motion/error.h"
-#include "stage/layout_pass.h"
 #include "stage/show_scene.h"
 
 namespace pelora {
@@ -31,8 +34,12 @@ class LayoutPassTest : public ::testing::Test {
 protected:
     LayoutResult run(std::int32_t width, std::int32_t height) {
         runLayoutPass(scene, width, height, p1, p2);
-        LayoutResult result{scene.Rectangle2().box(), scene.Rectangle10().box(),
-                            scene.StringGrid1().box(), p1, p2, {}};
+        LayoutResult result{scene.Rectangle2().box(),
+                            scene.Rectangle10().box(),
+                            scene.StringGrid1().box(),
+                            p1,
+                            p2,
+                            {}};
         for (int i = 0; i < 4; ++i) {
             result.slides[i][0] = scene.FloatAnimation(31 + i).StartValue;
             result.slides[i][1] = scene.FloatAnimation(31 + i).StopValue;
@@ -84,6 +91,10 @@ struct SizeCase {
     float boardY;
 };
 
+void PrintTo(const SizeCase& size, std::ostream* out) {
+    *out << size.width << " x " << size.height;
+}
+
 class LayoutPassSizes : public LayoutPassTest, public ::testing::WithParamInterface<SizeCase> {};
 
 // An odd difference from the board's size puts the board on a half pixel.
@@ -98,12 +109,14 @@ TEST_P(LayoutPassSizes, BoardPosition) {
     EXPECT_EQ(result.table, (Box{16.0F, 60.0F, 1009.0F, 420.0F}));
 }
 
-INSTANTIATE_TEST_SUITE_P(OuterSizes, LayoutPassSizes,
-                         ::testing::Values(SizeCase{1111, 723, 35.0F, 101.5F},
-                                           SizeCase{1112, 724, 35.5F, 102.0F},
-                                           SizeCase{1095, 684, 27.0F, 82.0F},
-                                           SizeCase{1042, 521, 0.5F, 0.5F},
-                                           SizeCase{1000, 500, -20.5F, -10.0F}));
+INSTANTIATE_TEST_SUITE_P(
+    OuterSizes, LayoutPassSizes,
+    ::testing::Values(SizeCase{1111, 723, 35.0F, 101.5F}, SizeCase{1112, 724, 35.5F, 102.0F},
+                      SizeCase{1095, 684, 27.0F, 82.0F}, SizeCase{1042, 521, 0.5F, 0.5F},
+                      SizeCase{1000, 500, -20.5F, -10.0F}),
+    [](const ::testing::TestParamInfo<SizeCase>& sizeInfo) {
+        return std::to_string(sizeInfo.param.width) + "x" + std::to_string(sizeInfo.param.height);
+    });
 
 TEST_F(LayoutPassTest, ChangesNoVisibilityAndStartsNothing) {
     run(1111, 723);

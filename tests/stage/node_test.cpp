@@ -105,12 +105,12 @@ TEST_F(NodeTest, FloatAnimationsDriveNodes) {
     slide.setEnabled(true);
     EXPECT_EQ(tile->rotationAngle(), 0.0F);
     EXPECT_EQ(tile->positionX(), -120.0F);
-    spin.ProcessTick(1.5F);
+    spin.ProcessTick(2.0F);
     slide.ProcessTick(1.0F);
-    EXPECT_FLOAT_EQ(tile->rotationAngle(), 360.0F);
+    EXPECT_FLOAT_EQ(tile->rotationAngle(), 480.0F);
+    EXPECT_NEAR(tile->rotation(), 120.0, 1e-4);  // whole turns dropped
     EXPECT_FLOAT_EQ(tile->positionX(), -20.0F);
-    EXPECT_FLOAT_EQ(static_cast<float>(tile->rotation()), 360.0F);
-    spin.ProcessTick(1.5F);
+    spin.ProcessTick(1.0F);
     slide.ProcessTick(1.0F);
     EXPECT_EQ(tile->rotationAngle(), 720.0F);
     EXPECT_EQ(tile->positionX(), 80.0F);

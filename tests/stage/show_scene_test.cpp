@@ -1,12 +1,14 @@
+#include "stage/show_scene.h"
+
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <QGraphicsItem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "motion/error.h"
-#include "stage/show_scene.h"
 #include "still_platform.h"
 
 namespace pelora {
@@ -51,7 +53,8 @@ TEST_F(ShowSceneTest, EveryNodeHasItsBox) {
         {"Rectangle5", [](ShowScene& s) -> Node& { return s.Rectangle5(); }, {0, 0, 50, 50}},
         {"Rectangle6", [](ShowScene& s) -> Node& { return s.Rectangle6(); }, {0, 0, 50, 50}},
         {"Rectangle7", [](ShowScene& s) -> Node& { return s.Rectangle7(); }, {0, 0, 50, 50}},
-        {"Rectangle10", [](ShowScene& s) -> Node& { return s.Rectangle10(); },
+        {"Rectangle10",
+         [](ShowScene& s) -> Node& { return s.Rectangle10(); },
          {279, 182, 450, 222}},
         {"StringGrid1", [](ShowScene& s) -> Node& { return s.StringGrid1(); }, {16, 24, 393, 100}},
         {"Label5", [](ShowScene& s) -> Node& { return s.Label5(); }, {0, 0, 450, 49}},
@@ -79,15 +82,14 @@ TEST_F(ShowSceneTest, WindowChildrenInDrawingOrder) {
               (std::vector<std::string>{"Image1", "Label28", "Rectangle8", "Label2"}));
     EXPECT_EQ(childNames(scene.Rectangle4()),
               (std::vector<std::string>{"Rectangle9", "Label4", "Image4", "Image3"}));
-    EXPECT_EQ(childNames(scene.Rectangle10()),
-              (std::vector<std::string>{"StringGrid1", "Label5"}));
+    EXPECT_EQ(childNames(scene.Rectangle10()), (std::vector<std::string>{"StringGrid1", "Label5"}));
 }
 
 TEST_F(ShowSceneTest, TilesInDrawingOrder) {
-    const std::vector<std::string> expected = {
-        "n1",  "n2",  "n3",  "n4",  "n5",  "n6",  "n7",  "n14", "n9",  "n10",
-        "n11", "n12", "n13", "n16", "n17", "n18", "n19", "n20", "n21", "n22",
-        "n23", "n24", "n25", "n27", "n28", "n8",  "n15", "n26"};
+    const std::vector<std::string> expected = {"n1",  "n2",  "n3",  "n4",  "n5",  "n6",  "n7",
+                                               "n14", "n9",  "n10", "n11", "n12", "n13", "n16",
+                                               "n17", "n18", "n19", "n20", "n21", "n22", "n23",
+                                               "n24", "n25", "n27", "n28", "n8",  "n15", "n26"};
     EXPECT_EQ(childNames(scene.Rectangle2()), expected);
 }
 
@@ -214,8 +216,8 @@ struct ExpectedLabel {
 
 TEST_F(ShowSceneTest, LabelsTextsAndLooks) {
     const std::vector<ExpectedLabel> expected = {
-        {[](ShowScene& s) -> LabelNode& { return s.Label28(); }, "numéros bleus", 36,
-         0xFFFFFFFFU, TextAlignment::Leading},
+        {[](ShowScene& s) -> LabelNode& { return s.Label28(); }, "numéros bleus", 36, 0xFFFFFFFFU,
+         TextAlignment::Leading},
         {[](ShowScene& s) -> LabelNode& { return s.Label1(); }, "7", 36, 0xFF000000U,
          TextAlignment::Centre},
         {[](ShowScene& s) -> LabelNode& { return s.Label2(); }, "Les", 36, 0xFFFFFFFFU,
@@ -243,8 +245,7 @@ TEST_F(ShowSceneTest, PaletteAndRecapPanelAreHidden) {
     EXPECT_EQ(scene.Rectangle6().fillColor(), 0xFFFFC412U);
     EXPECT_EQ(scene.Rectangle7().fillColor(), 0xFFFFFFFFU);
     for (Node* hidden : std::initializer_list<Node*>{&scene.Rectangle5(), &scene.Rectangle6(),
-                                                     &scene.Rectangle7(),
-                                                     &scene.Rectangle10()}) {
+                                                     &scene.Rectangle7(), &scene.Rectangle10()}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->name();
     }
     EXPECT_EQ(scene.Rectangle10().fillColor(), 0xFFDDDDDDU);

@@ -30,9 +30,10 @@ SimulatedPlatform::~SimulatedPlatform() {
 
 PlatformTimerId SimulatedPlatform::createTimer(std::uint32_t periodMs, std::function<void()> onTick,
                                                int& errorCode) {
-    if (refuseWith_) {
+    if (refuseWith_ && (!refusedPeriodMs_ || *refusedPeriodMs_ == periodMs)) {
         errorCode = *refuseWith_;
         refuseWith_.reset();
+        refusedPeriodMs_.reset();
         return 0;
     }
     const std::int64_t periodNs = periodMs * nanosecondsPerMillisecond;

@@ -50,6 +50,11 @@ public:
 
     // The next createTimer fails with this error number.
     void refuseNextTimer(int errorCode) { refuseWith_ = errorCode; }
+    // The next createTimer of that period fails with this error number; others succeed.
+    void refuseNextTimerOfPeriod(std::uint32_t periodMs, int errorCode) {
+        refuseWith_ = errorCode;
+        refusedPeriodMs_ = periodMs;
+    }
     void setPerformanceCounter(std::optional<std::uint64_t> value) { counter_ = value; }
     void setTickCount(std::uint32_t value) { tickCount_ = value; }
 
@@ -83,6 +88,7 @@ private:
     std::map<PlatformTimerId, Timer> timers_;  // ordered by id, that is by creation
     PlatformTimerId nextId_ = 1;
     std::optional<int> refuseWith_;
+    std::optional<std::uint32_t> refusedPeriodMs_;
     std::optional<std::uint64_t> counter_ = 0x0123456789ABCDEFULL;
     std::uint32_t tickCount_ = 123456U;
     std::uint64_t ticksDelivered_ = 0;

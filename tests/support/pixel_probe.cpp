@@ -9,7 +9,9 @@ namespace pelora::testing {
 namespace {
 
 int channelDistance(std::uint32_t a, std::uint32_t b, int shift) {
-    const auto channel = [shift](std::uint32_t c) { return static_cast<int>((c >> shift) & 0xFFU); };
+    const auto channel = [shift](std::uint32_t c) {
+        return static_cast<int>((c >> shift) & 0xFFU);
+    };
     return std::abs(channel(a) - channel(b));
 }
 
@@ -29,6 +31,16 @@ bool sameColour(std::uint32_t a, std::uint32_t b, int tolerance) {
         }
     }
     return true;
+}
+
+::testing::AssertionResult hasColourAt(const QImage& frame, double x, double y,
+                                       std::uint32_t expected, int tolerance) {
+    const std::uint32_t actual = pixelAt(frame, x, y);
+    if (sameColour(actual, expected, tolerance)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << hex(actual) << " at (" << x << ", " << y << ") instead of " << hex(expected);
 }
 
 int countColour(const QImage& frame, const QRectF& logical, std::uint32_t argb, int tolerance) {
@@ -57,7 +69,7 @@ bool saveForLooking(const QImage& frame, const std::string& name) {
     }
     const QString folder = QStringLiteral("/tmp/pelora-look");
     QDir().mkpath(folder);
-    return frame.save(folder + QStringLiteral("/stage-") + QString::fromStdString(name) +
+    return frame.save(folder + QStringLiteral("/") + QString::fromStdString(name) +
                       QStringLiteral(".png"));
 }
 

@@ -1,0 +1,36 @@
+#include "show_fixture.h"
+
+#include "app/placement.h"
+#include "stage/scene_render.h"
+
+namespace pelora::testing {
+
+ShowFixture::ShowFixture()
+    : form(std::make_unique<TForm1>(
+          [this](const std::string& message) { shownErrors.push_back(message); })) {}
+
+ShowFixture::~ShowFixture() {
+    form.reset();
+}
+
+void ShowFixture::start() {
+    startWindow(*form, QRect(0, 0, 1280, 800));
+    form->show();
+}
+
+QImage ShowFixture::frame() {
+    return renderScene(form->scene());
+}
+
+double ShowFixture::runUntil(const std::function<bool()>& done, double within) {
+    EXPECT_TRUE(platform.runUntil(done, within)) << "not reached within " << within << " s";
+    return now();
+}
+
+QPointF ShowFixture::tileOrigin(int number) {
+    const RectangleNode& board = scene().Rectangle2();
+    const RectangleNode& tile = scene().tile(number);
+    return {board.positionX() + tile.positionX(), board.positionY() + tile.positionY()};
+}
+
+}  // namespace pelora::testing
