@@ -9,12 +9,15 @@
 namespace {
 
 // Without a display Qt would stop with a trace of its own; the operator gets one clear line.
+// Only the start of the application is watched: later messages go their usual way.
 void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& /*context*/,
-                          const QString& message) {
+                          const QString& /*message*/) {
     if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
         std::fprintf(stderr,
-                     "Pelora : aucun écran n'est disponible pour afficher le spectacle (%s)\n",
-                     qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+                     "Pelora : aucun écran n'est disponible (DISPLAY=%s) ; le spectacle doit être "
+                     "lancé dans une session graphique.\n",
+                     display != nullptr ? display : "");
         std::_Exit(1);
     }
 }
