@@ -1,6 +1,6 @@
 // The show's one window, TForm1: it owns the scene, the two timers, the draw cycle and the recap
-// table's content, binds the handlers, and keeps Width and Height as the outer size the platform
-// reports. Wiring only: what the handlers do lives in draw/ and stage/.
+// table with its content, binds the handlers, and keeps Width and Height as the outer size the
+// platform reports. Wiring only: what the handlers do lives in draw/ and stage/.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +12,7 @@
 #include "draw/draw_cycle.h"
 #include "motion/timer.h"
 #include "stage/recap_model.h"
+#include "stage/recap_table.h"
 #include "stage/show_scene.h"
 
 namespace pelora {
@@ -62,6 +63,7 @@ public:
 
     ShowScene& scene() { return scene_; }
     RecapModel& recap() { return recap_; }
+    RecapTable& recapTable() { return recapTable_; }
     DrawCycle& cycle() { return cycle_; }
     ShowView& view() { return *view_; }
     TTimer entredeux;
@@ -80,6 +82,7 @@ private:
     ErrorSink onError_;
     ShowScene scene_;
     RecapModel recap_;
+    RecapTable recapTable_{scene_, recap_, onError_};
     SceneStage stage_;
     DrawCycle cycle_;
     ShowView* view_ = nullptr;  // child widget, owned by this window

@@ -10,8 +10,9 @@ packages=(
     fonts-open-sans                      # the bundled face, embedded at build time
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
-    xvfb openbox xdotool x11-utils       # end-to-end tests in a real window
-    imagemagick tesseract-ocr            # screenshots and reading text off them
+    xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
+    imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
+    dpkg-dev desktop-file-utils file     # the Debian package: its dependencies, its checks
     clang-format
 )
 

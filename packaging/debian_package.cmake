@@ -1,0 +1,34 @@
+# The Debian package: `cpack -G DEB` (or the `package` target) in the build folder writes
+# pelora_<version>_<arch>.deb. Its run-time dependencies are read off the program's shared
+# libraries by dpkg-shlibdeps, so they follow whatever Qt the package was built against.
+
+# The project says 1.0; a Debian version names all three parts.
+set(version_patch "${PROJECT_VERSION_PATCH}")
+if(version_patch STREQUAL "")
+    set(version_patch 0)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pelora)
+set(CPACK_PACKAGE_VENDOR "Pelora")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${version_patch}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw show for a number game, for a shop or hall screen")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Pelora runs unattended in one fixed window on a shop or hall screen and\n"
+    "stages a public draw over and over: twelve of the numbers 1 to 28, each\n"
+    "revealed by a smiley ball that flies onto its tile, then a five-minute rest\n"
+    "with a countdown and a table of every draw since start-up.")
+set(CPACK_PACKAGE_CONTACT "Pelora <contact@pelora.fr>" CACHE STRING
+    "Maintainer line of the Debian package")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.pelora.fr")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+# A source package is not made here; keep build folders and history out of one made by hand.
+set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
+
+include(CPack)

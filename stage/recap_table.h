@@ -1,0 +1,37 @@
+// The recap table StringGrid1 in the recap panel: the table widget over the recap model, embedded
+// in the scene where the grid's slot stands, so that it slides with the panel and takes the size
+// the layout pass gives the slot. The scene owns the widget; this object only reaches it.
+#pragma once
+
+#include <QGraphicsProxyWidget>
+#include <QPointer>
+
+#include "stage/error_boundary.h"
+#include "stage/recap_cell_delegate.h"
+
+namespace pelora {
+
+class RecapModel;
+class RecapTableView;
+class ShowScene;
+
+class RecapTable {
+public:
+    // Errors thrown while painting a cell go to onError.
+    RecapTable(ShowScene& scene, RecapModel& grid, ErrorHandler onError = {});
+    ~RecapTable();
+    RecapTable(const RecapTable&) = delete;
+    RecapTable& operator=(const RecapTable&) = delete;
+
+    // The widget and its place in the scene; a ShowError once the scene is gone.
+    RecapTableView& view();
+    QGraphicsProxyWidget& proxy();
+    void setPaintObserver(RecapCellDelegate::PaintObserver observer);
+
+private:
+    QPointer<QGraphicsProxyWidget> proxy_;
+    QPointer<RecapTableView> view_;
+    QPointer<RecapCellDelegate> delegate_;
+};
+
+}  // namespace pelora

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# CPack makes from the current build tree a Debian package that installs the program under /usr
+# owned by root, and whose dependencies are the run-time Qt libraries, never a -dev package.
+#   debian_package_test.sh <cpack> <CPackConfig.cmake> <committed icon.png>
+set -u
+cpack=$1
+config=$2
+icon_source=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+if ! log=$("$cpack" -G DEB --config "$config" -B "$work/out" 2>&1); then
+    printf 'FAIL: cpack failed:\n%s\n' "$log"
+    exit 1
+fi
+architecture=$(dpkg --print-architecture)
+package=$work/out/pelora_1.0.0_${architecture}.deb
+if [[ ! -f $package ]]; then
+    echo "FAIL: no pelora_1.0.0_${architecture}.deb; cpack made: $(ls "$work/out")"
+    exit 1
+fi
+
+field() { dpkg-deb -f "$package" "$1"; }
+for expected in "Package=pelora" "Version=1.0.0" "Architecture=$architecture" "Section=games"; do
+    name=${expected%%=*}
+    value=$(field "$name")
+    [[ $value == "${expected#*=}" ]] || fail "$name is '$value', not '${expected#*=}'"
+done
+maintainer_pattern='^[^<]+ <[^@>]+@[^>]+>$'
+[[ $(field Maintainer) =~ $maintainer_pattern ]] || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
+
+# Depends as one package name per line, version constraints and alternatives dropped.
+depends=$(field Depends)
+names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$')
+for library in libqt6widgets6 libqt6gui6; do
+    grep -qx "$library" <<<"$names" || fail "Depends does not name $library: $depends"
+done
+if grep -q -- '-dev$' <<<"$names"; then
+    fail "Depends names a development package: $depends"
+fi
+
+# Every entry is root's; the program is the only executable file.
+while read -r mode owner _ _ _ path; do
+    [[ $owner == root/root ]] || fail "$path is owned by $owner"
+    case $mode in
+    d*) [[ $mode == drwxr-xr-x ]] || fail "folder $path has mode $mode" ;;
+    *) expected_mode=-rw-r--r--
+        [[ $path == ./usr/bin/pelora ]] && expected_mode=-rwxr-xr-x
+        [[ $mode == "$expected_mode" ]] || fail "$path has mode $mode, not $expected_mode" ;;
+    esac
+done < <(dpkg-deb -c "$package")
+
+root=$work/root
+dpkg-deb -x "$package" "$root"
+top=$(ls -A "$root")
+[[ $top == usr ]] || fail "the package installs outside /usr: $top"
+file -b "$root/usr/bin/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" || failures=$((failures + 1))
+
+((failures == 0)) && echo "$(basename "$package"): $(stat -c %s "$package") bytes; Depends: $depends"
+exit $((failures > 0))
