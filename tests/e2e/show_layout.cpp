@@ -1,0 +1,130 @@
+#include "e2e/show_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pelora::e2e {
+namespace {
+
+// Tile boxes on the board, numbers 1 to 28; the rows and columns are not evenly spaced.
+constexpr std::array<QPoint, tileCount> tileCorners{{
+    {24, 24},  {168, 24},  {312, 24},  {464, 24},  {608, 24},  {760, 24},  {912, 24},
+    {24, 148}, {168, 148}, {312, 148}, {464, 148}, {608, 148}, {760, 148}, {912, 148},
+    {24, 275}, {168, 276}, {312, 276}, {464, 276}, {608, 276}, {760, 276}, {912, 276},
+    {24, 404}, {168, 404}, {312, 404}, {464, 404}, {608, 404}, {760, 404}, {912, 404},
+}};
+constexpr double tileSize = 100.0;
+constexpr int ringPoints = 48;
+constexpr double ringRadius = 40.0;
+constexpr double ringShareNeeded = 0.6;
+
+int red(std::uint32_t argb) {
+    return static_cast<int>((argb >> 16) & 0xFFU);
+}
+int green(std::uint32_t argb) {
+    return static_cast<int>((argb >> 8) & 0xFFU);
+}
+int blueOf(std::uint32_t argb) {
+    return static_cast<int>(argb & 0xFFU);
+}
+
+double ringShare(const QImage& client, QPointF centre, std::uint32_t argb) {
+    int matching = 0;
+    for (int i = 0; i < ringPoints; ++i) {
+        const double angle = 2.0 * std::numbers::pi * i / ringPoints;
+        const QPoint point =
+            (centre + ringRadius * QPointF(std::cos(angle), std::sin(angle))).toPoint();
+        if (client.valid(point) && (client.pixel(point) | 0xFF000000U) == argb) {
+            ++matching;
+        }
+    }
+    return static_cast<double>(matching) / ringPoints;
+}
+
+}  // namespace
+
+QPointF boardOrigin(const FrameExtents& frame) {
+    const int width = box::client.width() + frame.left + frame.right;
+    const int height = box::client.height() + frame.top + frame.bottom;
+    return {width / 2.0 - box::board.width() / 2.0, height / 2.0 - box::board.height() / 2.0};
+}
+
+QRectF tileBox(QPointF boardOrigin, int number) {
+    const QPoint corner = tileCorners.at(static_cast<std::size_t>(number - 1));
+    return {boardOrigin + QPointF(corner), QSizeF(tileSize, tileSize)};
+}
+
+double flightSeconds(int number) {
+    return (number - 1) % 7 < 3 ? 2.0 : 3.0;
+}
+
+TileLook tileLook(const QImage& client, QPointF boardOrigin, int number) {
+    const QPointF centre = tileBox(boardOrigin, number).center();
+    if (ringShare(client, centre, colour::blue) >= ringShareNeeded) {
+        return TileLook::Blue;
+    }
+    if (ringShare(client, centre, colour::yellow) >= ringShareNeeded) {
+        return TileLook::Yellow;
+    }
+    if (ringShare(client, centre, colour::white) >= ringShareNeeded) {
+        return TileLook::White;
+    }
+    return TileLook::Other;
+}
+
+int BoardLook::count(TileLook look) const {
+    return static_cast<int>(std::count(tiles.begin(), tiles.end(), look));
+}
+
+std::vector<int> BoardLook::numbers(TileLook look) const {
+    std::vector<int> found;
+    for (int number = 1; number <= tileCount; ++number) {
+        if (tiles.at(static_cast<std::size_t>(number - 1)) == look) {
+            found.push_back(number);
+        }
+    }
+    return found;
+}
+
+BoardLook readBoard(const QImage& client, QPointF boardOrigin) {
+    BoardLook board;
+    for (int number = 1; number <= tileCount; ++number) {
+        board.tiles.at(static_cast<std::size_t>(number - 1)) =
+            tileLook(client, boardOrigin, number);
+    }
+    return board;
+}
+
+int countPixels(const QImage& client, const QRect& area,
+                const std::function<bool(std::uint32_t)>& wanted) {
+    int count = 0;
+    const QRect inside = area.intersected(client.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (wanted(client.pixel(x, y) | 0xFF000000U)) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+double colourShare(const QImage& client, const QRect& area, std::uint32_t argb) {
+    const int matching = countPixels(client, area, [argb](std::uint32_t c) { return c == argb; });
+    return area.isEmpty() ? 0.0 : static_cast<double>(matching) / (area.width() * area.height());
+}
+
+bool isDark(std::uint32_t argb) {
+    return red(argb) < 70 && green(argb) < 70 && blueOf(argb) < 70;
+}
+
+bool isLight(std::uint32_t argb) {
+    return red(argb) > 200 && green(argb) > 200 && blueOf(argb) > 200;
+}
+
+bool isBallBlue(std::uint32_t argb) {
+    return blueOf(argb) > 140 && red(argb) < 90 && green(argb) < 170;
+}
+
+}  // namespace pelora::e2e

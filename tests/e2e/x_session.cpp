@@ -1,0 +1,95 @@
+#include "e2e/x_session.h"
+
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+namespace pelora::e2e {
+namespace {
+
+constexpr int serverStartMs = 15000;
+// Displays numbered by hand are mostly small; the tests keep to a range of their own.
+constexpr int firstDisplayNumber = 300;
+constexpr int displayNumberSpread = 400;
+constexpr int displayNumberTries = 50;
+constexpr auto windowManagerStart = std::chrono::seconds(15);
+constexpr auto pollPeriod = std::chrono::milliseconds(50);
+
+}  // namespace
+
+XSession::XSession() {
+    startServer();
+    startWindowManager();
+}
+
+XSession::~XSession() = default;
+
+void XSession::startServer() {
+    const int first = firstDisplayNumber + static_cast<int>(::getpid() % displayNumberSpread);
+    for (int number = first; number < first + displayNumberTries; ++number) {
+        if (startServerOn(number)) {
+            display_ = QStringLiteral(":%1").arg(number);
+            environment_ = QProcessEnvironment::systemEnvironment();
+            environment_.insert(QStringLiteral("DISPLAY"), display_);
+            environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            environment_.remove(QStringLiteral("XAUTHORITY"));
+            return;
+        }
+    }
+    throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
+}
+
+// Another server may take the number between the check and the start: Xvfb then stops, and the
+// next number is tried.
+bool XSession::startServerOn(int number) {
+    const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(number);
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+    if (QFileInfo::exists(lock) || QFileInfo::exists(socket)) {
+        return false;
+    }
+    // -displayfd writes the number once the server accepts connections.
+    const QStringList arguments{QStringLiteral(":%1").arg(number),
+                                QStringLiteral("-displayfd"),
+                                QStringLiteral("1"),
+                                QStringLiteral("-screen"),
+                                QStringLiteral("0"),
+                                QStringLiteral("1280x800x24"),
+                                QStringLiteral("-nolisten"),
+                                QStringLiteral("tcp"),
+                                QStringLiteral("-nocursor"),
+                                QStringLiteral("-noreset")};
+    server_ = std::make_unique<GuardedProcess>(QStringLiteral("Xvfb"), arguments,
+                                               QProcessEnvironment::systemEnvironment(),
+                                               GuardedProcess::Output::StandardOutputKept);
+    return server_->started() && server_->readLine(serverStartMs) == QByteArray::number(number);
+}
+
+void XSession::startWindowManager() {
+    // openbox runs its start-up command once it has taken the screen over and grabbed its keys
+    // (alt+F4 among them); the root window's check property comes earlier than that.
+    const QString ready = scratch_.filePath(QStringLiteral("window-manager-ready"));
+    windowManager_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("openbox"),
+        QStringList{QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                    QStringLiteral("touch ") + ready},
+        environment_, GuardedProcess::Output::Discarded);
+    const auto deadline = std::chrono::steady_clock::now() + windowManagerStart;
+    while (windowManager_->running() && std::chrono::steady_clock::now() < deadline) {
+        if (QFileInfo::exists(ready)) {
+            return;
+        }
+        std::this_thread::sleep_for(pollPeriod);
+    }
+    throw std::runtime_error("openbox did not come up on " + display_.toStdString());
+}
+
+ToolResult XSession::run(const QString& tool, const QStringList& arguments,
+                         const QByteArray& input) const {
+    return runTool(tool, arguments, environment_, input);
+}
+
+}  // namespace pelora::e2e

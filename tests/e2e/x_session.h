@@ -1,0 +1,46 @@
+// A private X display for the end-to-end tests: an Xvfb screen of 1280 x 800 at 24 bits with
+// openbox managing it, both stopped when the session ends.
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "e2e/guarded_process.h"
+
+namespace pelora::e2e {
+
+class XSession {
+public:
+    static constexpr QSize screenSize{1280, 800};
+
+    // Starts the display on a free number, away from the few that people type by hand, and
+    // waits until the window manager manages it.
+    // Throws std::runtime_error when either does not come up.
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    const QString& display() const { return display_; }
+    // The environment of every process started on this display.
+    const QProcessEnvironment& environment() const { return environment_; }
+    // Runs an X tool (xdotool, xwininfo, xprop, import, wmctrl ...) on this display.
+    ToolResult run(const QString& tool, const QStringList& arguments,
+                   const QByteArray& input = {}) const;
+
+private:
+    void startServer();
+    bool startServerOn(int number);
+    void startWindowManager();
+
+    QString display_;
+    QProcessEnvironment environment_;
+    QTemporaryDir scratch_;
+    std::unique_ptr<GuardedProcess> server_;
+    std::unique_ptr<GuardedProcess> windowManager_;  // declared last: stopped first
+};
+
+}  // namespace pelora::e2e
