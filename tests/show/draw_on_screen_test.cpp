@@ -4,18 +4,14 @@
 #include <cmath>
 
 #include "draw/publisher.h"
+#include "show_colours.h"
 #include "show_fixture.h"
 #include "support/pixel_probe.h"
 
 namespace pelora::testing {
 namespace {
 
-constexpr std::uint32_t white = 0xFFFFFFFF;
-constexpr std::uint32_t black = 0xFF000000;
-constexpr std::uint32_t headerRed = 0xFF9F3131;
-constexpr std::uint32_t blue = 0xFF0666FF;
-constexpr std::uint32_t yellow = 0xFFFFC412;
-constexpr std::uint32_t boardGrey = 0xFFDDDDDD;
+using namespace colours;
 
 class DrawOnScreen : public ShowFixture {
 protected:

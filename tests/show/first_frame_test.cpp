@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "show_colours.h"
 #include "show_fixture.h"
 #include "support/pixel_probe.h"
 
 namespace pelora::testing {
 namespace {
 
-constexpr std::uint32_t white = 0xFFFFFFFF;
-constexpr std::uint32_t black = 0xFF000000;
-constexpr std::uint32_t headerRed = 0xFF9F3131;
-constexpr std::uint32_t footerBrown = 0xFFA52A2A;
-constexpr std::uint32_t boardGrey = 0xFFDDDDDD;
-constexpr std::uint32_t blue = 0xFF0666FF;
-constexpr std::uint32_t tileStroke = 0xFFB9C0D7;
+using namespace colours;
 
 class FirstFrame : public ShowFixture {
 protected:

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "show_colours.h"
 #include "show_fixture.h"
 #include "stage/recap_table.h"
 #include "stage/recap_table_view.h"
@@ -15,11 +16,7 @@
 namespace pelora::testing {
 namespace {
 
-constexpr std::uint32_t white = 0xFFFFFFFF;
-constexpr std::uint32_t black = 0xFF000000;
-constexpr std::uint32_t headerRed = 0xFF9F3131;
-constexpr std::uint32_t blue = 0xFF0666FF;
-constexpr std::uint32_t yellow = 0xFFFFC412;
+using namespace colours;
 
 class RecapOnScreen : public ShowFixture {
 protected:
