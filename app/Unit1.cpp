@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <exception>
 
@@ -53,7 +54,7 @@ void TForm1::buildWindow() {
     setWindowTitle(QStringLiteral("Pelora - V1.0 - ") +
                    QString::fromUtf8(publisherAddress.data(),
                                      static_cast<qsizetype>(publisherAddress.size())));
-    setWindowIcon(QIcon(QString::fromLatin1(iconPicture)));
+    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(iconPicture))));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setAutoFillBackground(true);
     setFixedSize(ClientWidth, ClientHeight);

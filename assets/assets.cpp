@@ -1,6 +1,7 @@
 #include "assets/assets.h"
 
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QStringList>
 
 // Q_INIT_RESOURCE declares a function at namespace scope, so it must be called from outside
@@ -31,6 +32,12 @@ void initAssets() {
     if (registeredFamily().isEmpty()) {
         registeredFamily() = registerBundledFont();
     }
+}
+
+QImage loadPicture(const char* resourcePath) {
+    QImageReader reader(QString::fromLatin1(resourcePath), QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QString bundledFontFamily() {

@@ -44,7 +44,8 @@ class PictureTest : public ::testing::TestWithParam<Picture> {
 protected:
     static void SetUpTestSuite() { initAssets(); }
 
-    static QImage load() { return QImage(QString::fromLatin1(GetParam().resource)); }
+    // As the program reads them.
+    static QImage load() { return loadPicture(GetParam().resource); }
 };
 
 // The mean colour of a small square around a point, so that one stray pixel of shading cannot
@@ -113,11 +114,25 @@ TEST_P(PictureTest, BallCentreIsOpaqueInTheBallsColour) {
     }
 }
 
+// The program reads its pictures with Qt's PNG reader alone: the pixels are those that Qt's own
+// guess of the format gives.
+TEST_P(PictureTest, ReadsTheSamePixelsAsQtsGenericReader) {
+    const QImage generic(QString::fromLatin1(GetParam().resource));
+    ASSERT_FALSE(generic.isNull());
+    EXPECT_EQ(load(), generic);
+}
+
 std::string pictureName(const ::testing::TestParamInfo<Picture>& picture) {
     return picture.param.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, PictureTest, ::testing::ValuesIn(pictures), pictureName);
+
+TEST(LoadPicture, GivesANullImageForAMissingPictureOrAFontFile) {
+    initAssets();
+    EXPECT_TRUE(loadPicture(":/assets/missing.png").isNull());
+    EXPECT_TRUE(loadPicture(bundledFontFile).isNull());
+}
 
 TEST(BundledFont, IsEmbeddedAndRegistersAsOpenSansBold) {
     initAssets();
