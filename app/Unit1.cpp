@@ -31,7 +31,7 @@ TForm1::TForm1(ErrorSink onError)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       onError_((announce(this), std::move(onError))),
-      stage_(scene_, recap_,
+      stage_(scene_, recap_, recapTable_,
              [this](Colour colour) {
                  QPalette palette = this->palette();
                  palette.setColor(QPalette::Window, QColor::fromRgba(colour));

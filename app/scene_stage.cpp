@@ -1,13 +1,17 @@
 #include "scene_stage.h"
 
 #include "stage/recap_model.h"
+#include "stage/recap_table.h"
 #include "stage/show_scene.h"
 
 namespace pelora {
 
-SceneStage::SceneStage(ShowScene& scene, RecapModel& recap,
+SceneStage::SceneStage(ShowScene& scene, RecapModel& recap, RecapTable& recapTable,
                        std::function<void(Colour)> setBackground)
-    : scene_(scene), recap_(recap), setBackground_(std::move(setBackground)) {}
+    : scene_(scene),
+      recap_(recap),
+      recapTable_(recapTable),
+      setBackground_(std::move(setBackground)) {}
 
 void SceneStage::setFooterText(const std::string& text) {
     scene_.Label4().setText(text);
@@ -94,6 +98,9 @@ void SceneStage::setBallPicture(BallPicture picture) {
 }
 
 void SceneStage::setRecapPanelVisible(bool visible) {
+    if (visible) {
+        recapTable_.build();
+    }
     scene_.Rectangle10().setVisible(visible);
 }
 

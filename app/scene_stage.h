@@ -9,10 +9,13 @@ namespace pelora {
 
 class ShowScene;
 class RecapModel;
+class RecapTable;
 
 class SceneStage final : public DrawStage {
 public:
-    SceneStage(ShowScene& scene, RecapModel& recap, std::function<void(Colour)> setBackground);
+    // The recap table's widget is made when the panel first shows.
+    SceneStage(ShowScene& scene, RecapModel& recap, RecapTable& recapTable,
+               std::function<void(Colour)> setBackground);
 
     void setWindowBackground(Colour colour) override { setBackground_(colour); }
     void setFooterText(const std::string& text) override;
@@ -45,6 +48,7 @@ public:
 private:
     ShowScene& scene_;
     RecapModel& recap_;
+    RecapTable& recapTable_;
     std::function<void(Colour)> setBackground_;
 };
 

@@ -33,6 +33,7 @@ struct SlidingShow {
             }
         }
         runLayoutPass(scene, 1111, 724, p1, p2);
+        table.build();
         table.setPaintObserver([this](int /*column*/, int /*row*/) { ++cellsPainted; });
         QApplication::processEvents();
     }

@@ -10,11 +10,19 @@
 
 namespace pelora {
 
-RecapTable::RecapTable(ShowScene& scene, RecapModel& grid, ErrorHandler onError) {
-    GridSlot& slot = scene.StringGrid1();
-    auto view = std::make_unique<RecapTableView>(grid);
+RecapTable::RecapTable(ShowScene& scene, RecapModel& grid, ErrorHandler onError)
+    : scene_(scene), grid_(grid), onError_(std::move(onError)) {}
+
+void RecapTable::build() {
+    if (built_) {
+        return;
+    }
+    built_ = true;
+    GridSlot& slot = scene_.StringGrid1();
+    auto view = std::make_unique<RecapTableView>(grid_);
     view_ = view.get();
-    delegate_ = new RecapCellDelegate(scene, grid, std::move(onError), view_);
+    delegate_ = new RecapCellDelegate(scene_, grid_, onError_, view_);
+    delegate_->setPaintObserver(observer_);
     view_->setItemDelegate(delegate_);
 
     // A child of the slot, at its origin: it moves with the slot and the panel without being told.
@@ -39,6 +47,7 @@ RecapTable::~RecapTable() {
 }
 
 RecapTableView& RecapTable::view() {
+    build();
     RecapTableView* view = view_.data();
     if (view == nullptr) {
         throw ShowError("Le tableau récapitulatif n'existe plus");
@@ -47,6 +56,7 @@ RecapTableView& RecapTable::view() {
 }
 
 QGraphicsProxyWidget& RecapTable::proxy() {
+    build();
     QGraphicsProxyWidget* proxy = proxy_.data();
     if (proxy == nullptr) {
         throw ShowError("Le tableau récapitulatif n'existe plus");
@@ -55,8 +65,9 @@ QGraphicsProxyWidget& RecapTable::proxy() {
 }
 
 void RecapTable::setPaintObserver(RecapCellDelegate::PaintObserver observer) {
+    observer_ = std::move(observer);
     if (RecapCellDelegate* delegate = delegate_.data(); delegate != nullptr) {
-        delegate->setPaintObserver(std::move(observer));
+        delegate->setPaintObserver(observer_);
     }
 }
 

@@ -59,5 +59,13 @@ TEST_F(RecapOnScreen, TheFinishedDrawShowsAsOneRowOfBlocks) {
     EXPECT_FALSE(form->recapTable().view().verticalScrollBar()->isVisible());
 }
 
+// The first frame does without the table's widget; it exists by the time the panel shows.
+TEST_F(RecapOnScreen, TheTableIsMadeWhenThePanelFirstShows) {
+    EXPECT_FALSE(form->recapTable().isBuilt());
+    runUntil([&] { return scene().Rectangle10().isVisible(); });
+    EXPECT_TRUE(form->recapTable().isBuilt());
+    EXPECT_TRUE(form->recapTable().proxy().isVisible());
+}
+
 }  // namespace
 }  // namespace pelora::testing

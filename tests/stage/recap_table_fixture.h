@@ -55,6 +55,7 @@ protected:
     RecapTableFixture() {
         recap.setRowHeight(50);
         runLayoutPass(scene, 1111, 724, p1, p2);
+        table.build();
         scene.Rectangle10().setVisible(true);
     }
 
