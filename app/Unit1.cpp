@@ -54,7 +54,7 @@ void TForm1::buildWindow() {
     setWindowTitle(QStringLiteral("Pelora - V1.0 - ") +
                    QString::fromUtf8(publisherAddress.data(),
                                      static_cast<qsizetype>(publisherAddress.size())));
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(iconPicture))));
+    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(Picture::Icon))));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setAutoFillBackground(true);
     setFixedSize(ClientWidth, ClientHeight);

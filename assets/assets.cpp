@@ -1,13 +1,15 @@
 #include "assets/assets.h"
 
 #include <QFontDatabase>
-#include <QImageReader>
 #include <QStringList>
+#include <cstddef>
+
+#include "assets/embedded_pictures.h"
+#include "assets/packed_picture.h"
 
 // Q_INIT_RESOURCE declares a function at namespace scope, so it must be called from outside
 // the project's namespace.
 static void initResources() {
-    Q_INIT_RESOURCE(pelora_pictures);
     Q_INIT_RESOURCE(pelora_fonts);
 }
 
@@ -34,10 +36,21 @@ void initAssets() {
     }
 }
 
-QImage loadPicture(const char* resourcePath) {
-    QImageReader reader(QString::fromLatin1(resourcePath), QByteArrayLiteral("png"));
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+QImage loadPicture(Picture picture) {
+    const auto packed = [](const unsigned char* begin, const unsigned char* end) {
+        return packedPicture(begin, static_cast<std::size_t>(end - begin));
+    };
+    switch (picture) {
+        case Picture::Banner:
+            return packed(pelora_banner_picture, pelora_banner_picture_end);
+        case Picture::BlueBall:
+            return packed(pelora_ball_blue_picture, pelora_ball_blue_picture_end);
+        case Picture::YellowBall:
+            return packed(pelora_ball_yellow_picture, pelora_ball_yellow_picture_end);
+        case Picture::Icon:
+            return packed(pelora_icon_picture, pelora_icon_picture_end);
+    }
+    return {};
 }
 
 QString bundledFontFamily() {

@@ -7,21 +7,20 @@
 
 namespace pelora {
 
-// Resource paths of the pictures and of the bundled font.
-inline constexpr char bannerPicture[] = ":/assets/banner.png";
-inline constexpr char blueBallPicture[] = ":/assets/ball_blue.png";
-inline constexpr char yellowBallPicture[] = ":/assets/ball_yellow.png";
-inline constexpr char iconPicture[] = ":/assets/icon.png";
+// The pictures that are part of the program.
+enum class Picture { Banner, BlueBall, YellowBall, Icon };
+
+// Resource path of the bundled font.
 inline constexpr char bundledFontFile[] = ":/fonts/OpenSans-Bold.ttf";
 
 // Makes the resources of this static library reachable and registers the bundled font with the
 // application's font database. Once the font is registered, calling it again does nothing.
 void initAssets();
 
-// The PNG picture at a resource path, decoded by Qt's own PNG reader; a null image when it cannot
-// be read. Left to guess the format, Qt would first load every image-format plugin on the
-// machine (the SVG one brings its library along), which costs start-up time and memory.
-QImage loadPicture(const char* resourcePath);
+// A picture, as 32-bit ARGB. The committed PNGs are decoded when the program is built, and the
+// image is shown from the program's own read-only bytes: nothing is decoded or copied at
+// start-up (decoding the four PNGs took about 4 ms of it). A null image if the bytes are damaged.
+QImage loadPicture(Picture picture);
 
 // The family name of the bundled font ("Open Sans"), empty before initAssets() or if the font
 // could not be registered.
