@@ -27,19 +27,12 @@ constexpr double firstFlightTolerance = 0.7;
 // The pointer rests on the button's lower edge: the tooltip then opens below the window.
 constexpr QPoint onTheButton{1050, 673};
 constexpr QPoint offTheButton{550, 40};
-constexpr int textPixelsNeeded = 15;
 
 bool isBrownText(std::uint32_t argb) {
     const int r = static_cast<int>((argb >> 16) & 0xFFU);
     const int g = static_cast<int>((argb >> 8) & 0xFFU);
     const int b = static_cast<int>(argb & 0xFFU);
     return r > 110 && g < 100 && b < 100;
-}
-
-bool buttonShows(const QImage& client, std::uint32_t fill, bool (*isText)(std::uint32_t)) {
-    const QRect inside = box::nextButton.adjusted(4, 4, -4, -4);
-    return colourShare(client, inside, fill) > 0.5 &&
-           countPixels(client, inside, isText) >= textPixelsNeeded;
 }
 
 QRect recapBlock(QPointF boardOrigin, int column) {
@@ -104,13 +97,6 @@ void reportLandings(const std::vector<Landing>& landings, Clock::time_point show
     }
 }
 
-bool buttonIsBlue(const QImage& client) {
-    return buttonShows(client, colour::blue, isLight);
-}
-bool buttonIsYellow(const QImage& client) {
-    return buttonShows(client, colour::yellow, isDark);
-}
-
 // The steps of the cycle, in order; each one fails the test when the show does not get there.
 class CycleE2E : public DisplayTest {
 protected:
@@ -136,7 +122,7 @@ protected:
 
     void watchTheBoardGoAndTheRecapCome() {
         const auto boardOut = show_->watchFor(restStepTimeout, [this](const QImage& client) {
-            return colourAt(client, origin_ + QPointF(10, 260)) != colour::boardGrey;
+            return boardHasLeft(client, origin_);
         });
         ASSERT_TRUE(boardOut.has_value()) << "the board did not slide out";
         keepForLooking(boardOut->snapshot.client, "board-sliding-out");
@@ -144,7 +130,7 @@ protected:
         std::cout << "board out " << outAfter << " s after the last landing\n";
         EXPECT_NEAR(outAfter, boardOutAfterLastLanding, restTolerance);
 
-        const auto recap = show_->watchFor(restStepTimeout, buttonIsBlue);
+        const auto recap = show_->watchFor(restStepTimeout, nextButtonIsBlue);
         ASSERT_TRUE(recap.has_value()) << "no blue \">>\" button with white text";
         keepForLooking(recap->snapshot.client, "recap");
         const double buttonAfter = secondsBetween(lastLanding_, recap->estimate);
@@ -181,18 +167,18 @@ protected:
 
     void hoverTheButton() {
         show_->movePointerTo(onTheButton);
-        const auto hovered = show_->watchFor(pointerTimeout, buttonIsYellow);
+        const auto hovered = show_->watchFor(pointerTimeout, nextButtonIsYellow);
         ASSERT_TRUE(hovered.has_value()) << "the button did not turn yellow with black text";
         keepForLooking(hovered->snapshot.client, "button-hovered");
         show_->movePointerTo(offTheButton);
-        const auto left = show_->watchFor(pointerTimeout, buttonIsBlue);
+        const auto left = show_->watchFor(pointerTimeout, nextButtonIsBlue);
         ASSERT_TRUE(left.has_value()) << "the button did not turn back blue with white text";
         keepForLooking(left->snapshot.client, "button-left");
     }
 
     void clickForTheNextDraw() {
         show_->movePointerTo(onTheButton);
-        ASSERT_TRUE(show_->watchFor(pointerTimeout, buttonIsYellow));
+        ASSERT_TRUE(show_->watchFor(pointerTimeout, nextButtonIsYellow));
         show_->click();
         const auto clicked = Clock::now();
         const auto back = show_->watchFor(

@@ -33,7 +33,11 @@ std::unique_ptr<ShowProgram> DisplaySuite::startShow() {
         ADD_FAILURE() << "no test display: " << sessionError_;
         return nullptr;
     }
-    auto show = std::make_unique<ShowProgram>(*session_);
+    return startShowOn(*session_);
+}
+
+std::unique_ptr<ShowProgram> DisplaySuite::startShowOn(const XSession& session) {
+    auto show = std::make_unique<ShowProgram>(session);
     if (!show->process().started()) {
         ADD_FAILURE() << "the program " << PELORA_PROGRAM << " did not start";
         return nullptr;

@@ -21,6 +21,8 @@ public:
 protected:
     // Starts the program and waits until its window is shown; fails the test when it is not.
     static std::unique_ptr<ShowProgram> startShow();
+    // The same on another display, for a test that runs two shows side by side.
+    static std::unique_ptr<ShowProgram> startShowOn(const XSession& session);
     static const XSession& session() { return *session_; }
     // Keeps a screenshot as /tmp/pelora-look/e2e-<name>.png when PELORA_LOOK is set.
     static void keepForLooking(const QImage& client, const std::string& name);

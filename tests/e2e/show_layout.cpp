@@ -127,4 +127,28 @@ bool isBallBlue(std::uint32_t argb) {
     return blueOf(argb) > 140 && red(argb) < 90 && green(argb) < 170;
 }
 
+bool boardHasLeft(const QImage& client, QPointF boardOrigin) {
+    const QPoint inside = (boardOrigin + QPointF(10, 260)).toPoint();
+    return (client.pixel(inside) | 0xFF000000U) != colour::boardGrey;
+}
+
+namespace {
+
+bool nextButtonShows(const QImage& client, std::uint32_t fill, bool (*isText)(std::uint32_t)) {
+    constexpr int textPixelsNeeded = 15;
+    const QRect inside = box::nextButton.adjusted(4, 4, -4, -4);
+    return colourShare(client, inside, fill) > 0.5 &&
+           countPixels(client, inside, isText) >= textPixelsNeeded;
+}
+
+}  // namespace
+
+bool nextButtonIsBlue(const QImage& client) {
+    return nextButtonShows(client, colour::blue, isLight);
+}
+
+bool nextButtonIsYellow(const QImage& client) {
+    return nextButtonShows(client, colour::yellow, isDark);
+}
+
 }  // namespace pelora::e2e

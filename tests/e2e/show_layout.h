@@ -76,4 +76,10 @@ bool isLight(std::uint32_t argb);
 // The saturated blue of the flying ball picture, which no tile or board shows.
 bool isBallBlue(std::uint32_t argb);
 
+// The rest: the board has left its place (its grey fill is gone from just inside its left edge),
+// and the ">>" button shows blue with white text, or yellow with black text under the pointer.
+bool boardHasLeft(const QImage& client, QPointF boardOrigin);
+bool nextButtonIsBlue(const QImage& client);
+bool nextButtonIsYellow(const QImage& client);
+
 }  // namespace pelora::e2e
