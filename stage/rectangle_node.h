@@ -43,6 +43,8 @@ private:
     bool strokeVisible() const { return hasStroke_ && strokeThickness_ > 0.0F; }
     QRectF shapeRect() const;
     void paintSides(QPainter& painter, const QRectF& shape) const;
+    bool paintsAsTwoFills() const;
+    void paintTwoFills(QPainter& painter) const;
 
     bool hasFill_ = true;
     std::uint32_t fillColor_ = 0xFFE0E0E0U;
