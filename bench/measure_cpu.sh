@@ -9,7 +9,7 @@
 #                                               /tmp/pelora-cpu by default)
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=${1:-$here/../build/perf}
+build=${1:-$here/../build/release}
 runs=${2:-1}
 program="$build/app/pelora"
 source "$here/x_session.sh"

@@ -7,7 +7,7 @@
 #   bench/measure_frames.sh [build dir] [repetitions]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=${1:-$here/../build/perf}
+build=${1:-$here/../build/release}
 repetitions=${2:-5}
 bench="$build/bench/show_bench"
 

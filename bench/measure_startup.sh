@@ -4,7 +4,7 @@
 #   bench/measure_startup.sh [build dir] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=${1:-$here/../build/perf}
+build=${1:-$here/../build/release}
 runs=${2:-40}
 probe="$build/bench/startup_probe"
 

@@ -5,7 +5,7 @@
 #   bench/measure_timing.sh [build dir] [runs]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=${1:-$here/../build/perf}
+build=${1:-$here/../build/release}
 runs=${2:-1}
 source "$here/x_session.sh"
 x_session_start
