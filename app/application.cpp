@@ -11,6 +11,7 @@ namespace pelora {
 TApplication::TApplication(int& argc, char** argv)
     : qt_(argc, argv), platform_([this](const std::string& message) { errors_.show(message); }) {
     QApplication::setApplicationName(QStringLiteral("Pelora"));
+    fontConfig_.finish();
     initAssets();
     installPlatform(&platform_);
 }

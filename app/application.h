@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/error_display.h"
+#include "app/font_config_warm_up.h"
 #include "app/qt_platform.h"
 
 namespace pelora {
@@ -27,6 +28,8 @@ public:
     ErrorDisplay& errors() { return errors_; }
 
 private:
+    // Declared before the application: fontconfig reads its configuration while Qt connects.
+    FontConfigWarmUp fontConfig_;
     QApplication qt_;
     ErrorDisplay errors_;
     QtPlatform platform_;

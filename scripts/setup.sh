@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config     # the build
     qt6-base-dev libgl-dev               # the window, painting, text, timers (Qt 6)
+    libfontconfig-dev                    # fontconfig started beside Qt's start-up
     fonts-open-sans                      # the bundled face, embedded at build time
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
