@@ -255,7 +255,7 @@ TEST_F(ShowSceneTest, PaletteAndRecapPanelAreHidden) {
     EXPECT_EQ(scene.Rectangle10().cacheMode(), QGraphicsItem::DeviceCoordinateCache);
 }
 
-TEST_F(ShowSceneTest, PicturesFromTheProgramsResources) {
+TEST_F(ShowSceneTest, PicturesEmbeddedInTheProgram) {
     EXPECT_EQ(scene.Image1().picture().size(), QSize(400, 84));
     EXPECT_EQ(scene.Image3().picture().size(), QSize(224, 225));
     EXPECT_EQ(scene.Image4().picture().size(), QSize(224, 225));
