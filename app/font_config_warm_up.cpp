@@ -1,6 +1,7 @@
 #include "app/font_config_warm_up.h"
 
 #include <fontconfig/fontconfig.h>
+
 #include <system_error>
 
 namespace pelora {
