@@ -5,6 +5,8 @@
 #include "app/Unit1.h"
 #include "app/placement.h"
 #include "assets/assets.h"
+#include "stage/font_engines.h"
+#include "stage/show_view.h"
 
 namespace pelora {
 
@@ -31,6 +33,9 @@ int TApplication::Run() {
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
     mainForm_->show();
     mainForm_->activateWindow();
+    // The window manager takes a few milliseconds to map the window; the first frame's font
+    // engines are set up meanwhile instead of in the first paint.
+    prepareFontEngines(mainForm_->scene(), *mainForm_->view().viewport());
     return QApplication::exec();
 }
 
