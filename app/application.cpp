@@ -13,6 +13,8 @@ namespace pelora {
 TApplication::TApplication(int& argc, char** argv)
     : qt_(argc, argv), platform_([this](const std::string& message) { errors_.show(message); }) {
     QApplication::setApplicationName(QStringLiteral("Pelora"));
+    // Ties the window to the menu entry and its icon where the desktop matches them by id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELORA_APP_ID));
     fontConfig_.finish();
     initAssets();
     installPlatform(&platform_);

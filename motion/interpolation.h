@@ -34,8 +34,7 @@ float InterpolateSine(float t, float b, float c, float d, TAnimationType type);
 float InterpolateExpo(float t, float b, float c, float d, TAnimationType type);
 float InterpolateCirc(float t, float b, float c, float d, TAnimationType type);
 // a: amplitude, p: period; 0 selects the default of each.
-float InterpolateElastic(float t, float b, float c, float d, float a, float p,
-                         TAnimationType type);
+float InterpolateElastic(float t, float b, float c, float d, float a, float p, TAnimationType type);
 // s: overshoot; 0 selects 1.70158.
 float InterpolateBack(float t, float b, float c, float d, float s, TAnimationType type);
 float InterpolateBounce(float t, float b, float c, float d, TAnimationType type);

@@ -10,7 +10,7 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelora)
-set(CPACK_PACKAGE_VENDOR "Pelora")
+set(CPACK_PACKAGE_VENDOR "The Pelora authors")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${version_patch}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw show for a number game, for a shop or hall screen")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION

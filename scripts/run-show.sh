@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Pelora (installing what is missing) and starts the show.
+# Builds Pelora (installing only what building and running it need) and starts the show.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/scripts/setup.sh"
-exec "$root/build/release/app/pelora" "$@"
+"$root/scripts/setup.sh" show
+exec "$root/build/show/app/pelora" "$@"

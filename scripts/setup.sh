@@ -1,21 +1,34 @@
 #!/usr/bin/env bash
-# Brings a Debian 12 machine to where Pelora builds, runs and is tested: installs the packages
-# that are missing (only those), then configures and builds the optimised build.
+# Brings a Debian 12 machine to where Pelora builds and runs, or builds and is tested: installs the
+# packages that are missing (only those), then configures and builds.
+#   setup.sh show    what building and running the show need; builds the program (build/show)
+#   setup.sh tests   that and the test tools; builds everything with the tests (build/release)
 # Quick and harmless when everything is already there.
 set -euo pipefail
 
-packages=(
+mode=${1:-}
+show_packages=(
     cmake ninja-build g++ pkg-config     # the build
     qt6-base-dev libgl-dev               # the window, painting, text, timers (Qt 6)
     libfontconfig-dev                    # fontconfig started beside Qt's start-up
     fonts-open-sans                      # the bundled face, embedded at build time
+)
+test_packages=(
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
-    dpkg-dev desktop-file-utils file     # the Debian package: its dependencies, its checks
-    clang-format
+    dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
+    clang-format                         # the formatting check
 )
+case $mode in
+show) packages=("${show_packages[@]}") preset=show ;;
+tests) packages=("${show_packages[@]}" "${test_packages[@]}") preset=release ;;
+*)
+    echo "usage: $0 show|tests" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -37,5 +50,5 @@ fi
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks an installed Pelora under one prefix (/usr in the package, any folder for cmake --install):
-# exactly the program, its desktop entry and its icon at every theme size, each usable as such.
+# exactly the program, its desktop entry, its icon at every theme size, its AppStream data, its
+# manual page, its copyright and changelog, each usable as such.
 #   check_installed_tree.sh <prefix folder> <committed icon.png>
 set -u
 prefix=$1
@@ -12,11 +13,16 @@ fail() {
     failures=$((failures + 1))
 }
 
+app_id=fr.pelora.Pelora
 expected_files() {
-    echo bin/pelora
-    echo share/applications/pelora.desktop
+    echo games/pelora
+    echo "share/applications/$app_id.desktop"
+    echo "share/metainfo/$app_id.metainfo.xml"
+    echo share/man/man6/pelora.6.gz
+    echo share/doc/pelora/copyright
+    echo share/doc/pelora/changelog.gz
     for size in "${icon_sizes[@]}"; do
-        echo "share/icons/hicolor/${size}x${size}/apps/pelora.png"
+        echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     done
 }
 actual=$(cd "$prefix" && find . -mindepth 1 ! -type d | sed 's|^\./||' | sort)
@@ -26,19 +32,44 @@ if [[ $actual != "$expected" ]]; then
     diff <(echo "$expected") <(echo "$actual")
 fi
 
-program=$prefix/bin/pelora
+program=$prefix/games/pelora
 if [[ ! -x $program ]] || ! file -b "$program" | grep -Eq '^ELF .*executable'; then
-    fail "bin/pelora is not an executable ELF program: $(file -b "$program" 2>&1)"
+    fail "games/pelora is not an executable ELF program: $(file -b "$program" 2>&1)"
 fi
 
-entry=$prefix/share/applications/pelora.desktop
+entry=$prefix/share/applications/$app_id.desktop
 report=$(desktop-file-validate "$entry" 2>&1)
 if [[ $? -ne 0 || -n $report ]]; then
     fail "desktop-file-validate: ${report:-non-zero status}"
 fi
-for line in "Type=Application" "Name=Pelora" "Exec=pelora" "Icon=pelora"; do
+for line in "Type=Application" "Name=Pelora" "Exec=pelora" "Icon=$app_id"; do
     grep -qxF "$line" "$entry" || fail "the desktop entry lacks the line $line"
 done
+
+# A software centre lists the program from its AppStream data, which must name the menu entry.
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+if ! report=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+    fail "appstreamcli validate: $report"
+fi
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream data does not launch $app_id.desktop"
+grep -qF "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
+
+# The manual page renders without a complaint from man or groff.
+manual=$prefix/share/man/man6/pelora.6.gz
+if ! report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>&1 >/dev/null) ||
+    [[ -n $report ]]; then
+    fail "man pelora(6): ${report:-non-zero status}"
+fi
+zcat "$manual" | grep -q '^\.SH EXIT STATUS' || fail "the manual page does not say how the show ends"
+
+# The program and the font it embeds, each under its own licence.
+copyright=$prefix/share/doc/pelora/copyright
+for line in "License: Expat" "License: Apache-2.0" "Files: OpenSans-Bold.ttf"; do
+    grep -qxF "$line" "$copyright" || fail "the copyright file lacks the line $line"
+done
+zcat "$prefix/share/doc/pelora/changelog.gz" | head -1 | grep -Eq '^pelora \([0-9.]+\) ' ||
+    fail "the changelog does not start with a pelora entry"
 
 # The smaller icons are scaled at build time: each must show the same picture as the committed
 # one, within what two smooth filters differ by (a crop, a nearest-pixel pick or dark fringes
@@ -46,7 +77,7 @@ done
 reference_folder=$(mktemp -d)
 trap 'rm -rf "$reference_folder"' EXIT
 for size in "${icon_sizes[@]}"; do
-    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/pelora.png
+    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     format=$(file -b "$icon")
     if [[ $format != "PNG image data, $size x $size, 8-bit/color RGBA"* ]]; then
         fail "the ${size}x${size} icon is not a $size x $size RGBA PNG: $format"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # CPack makes from the current build tree a Debian package that installs the program under /usr
-# owned by root, and whose dependencies are the run-time Qt libraries, never a -dev package.
+# owned by root, whose dependencies are the run-time Qt libraries, never a -dev package, and on
+# which lintian finds neither an error nor a warning.
 #   debian_package_test.sh <cpack> <CPackConfig.cmake> <committed icon.png>
 set -u
 cpack=$1
@@ -51,7 +52,7 @@ while read -r mode owner _ _ _ path; do
     case $mode in
     d*) [[ $mode == drwxr-xr-x ]] || fail "folder $path has mode $mode" ;;
     *) expected_mode=-rw-r--r--
-        [[ $path == ./usr/bin/pelora ]] && expected_mode=-rwxr-xr-x
+        [[ $path == ./usr/games/pelora ]] && expected_mode=-rwxr-xr-x
         [[ $mode == "$expected_mode" ]] || fail "$path has mode $mode, not $expected_mode" ;;
     esac
 done < <(dpkg-deb -c "$package")
@@ -60,8 +61,15 @@ root=$work/root
 dpkg-deb -x "$package" "$root"
 top=$(ls -A "$root")
 [[ $top == usr ]] || fail "the package installs outside /usr: $top"
-file -b "$root/usr/bin/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+file -b "$root/usr/games/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
 bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" || failures=$((failures + 1))
+
+# lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail.
+report=$(lintian --no-cfg --display-info "$package" 2>&1)
+echo "lintian: ${report:-no remark}"
+if grep -Eq '^[EW]: ' <<<"$report"; then
+    fail "lintian reports errors or warnings"
+fi
 
 ((failures == 0)) && echo "$(basename "$package"): $(stat -c %s "$package") bytes; Depends: $depends"
 exit $((failures > 0))

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "support/pixel_probe.h"
 #include "stage/hover_feedback.h"
 #include "stage/scene_render.h"
 #include "stage/show_scene.h"
 #include "stage/show_view.h"
+#include "support/pixel_probe.h"
 
 namespace pelora {
 namespace {

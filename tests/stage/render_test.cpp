@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <string>
 
-#include "support/pixel_probe.h"
 #include "stage/layout_pass.h"
 #include "stage/scene_render.h"
 #include "stage/show_scene.h"
+#include "support/pixel_probe.h"
 
 namespace pelora {
 namespace {
