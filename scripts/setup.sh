@@ -20,6 +20,7 @@ test_packages=(
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
     dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
     clang-format                         # the formatting check
+    xrestop                              # X resources in the long real-time run (bench/)
 )
 case $mode in
 show) packages=("${show_packages[@]}") preset=show ;;
