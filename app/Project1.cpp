@@ -5,6 +5,7 @@
 
 #include "app/Unit1.h"
 #include "app/application.h"
+#include "app/platform_choice.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& /*context*/,
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    pelora::choosePlatform(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(refuseWithoutDisplay);
     pelora::TApplication Application(argc, argv);
     qInstallMessageHandler(previous);

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <exception>
 
+#include "app/outer_rectangle.h"
 #include "app/placement.h"
 #include "assets/assets.h"
 #include "draw/publisher.h"
@@ -141,17 +142,21 @@ void TForm1::Rectangle9MouseLeave(ButtonNode& /*Sender*/) {
 }
 
 void TForm1::readOuterRectangle() {
-    const QRect outer = frameGeometry();
+    const QRect reported = frameGeometry();
+    const bool frameReported = reported != geometry();
+    const QRect outer = outerRectangle(reported, geometry(), onAScreen_);
     const bool sizeChanged = outer.width() != Width || outer.height() != Height;
     Left = outer.left();
     Top = outer.top();
     Width = outer.width();
     Height = outer.height();
-    if (!sizeChanged || !shownOnce_) {
+    if (!shownOnce_) {
         return;
     }
-    FormResize(*this);
-    if (!frameKnown_ && outer.size() != QSize(ClientWidth, ClientHeight)) {
+    if (sizeChanged) {
+        FormResize(*this);
+    }
+    if (!frameKnown_ && frameReported) {
         frameKnown_ = true;
         placeCentred(workArea_);
     }
@@ -164,8 +169,9 @@ void TForm1::placeCentred(const QRect& workArea) {
     }
     move(centredOrigin(workArea.x(), workArea.width(), Width),
          centredOrigin(workArea.y(), workArea.height(), Height));
-    Left = frameGeometry().left();
-    Top = frameGeometry().top();
+    const QRect outer = outerRectangle(frameGeometry(), geometry(), onAScreen_);
+    Left = outer.left();
+    Top = outer.top();
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {

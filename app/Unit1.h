@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/outer_rectangle.h"
 #include "app/scene_stage.h"
 #include "draw/draw_cycle.h"
 #include "motion/timer.h"
@@ -91,6 +92,8 @@ private:
     // centred again, once, when its real outer size first arrives.
     QRect workArea_;
     bool frameKnown_ = false;
+    // Offscreen rendering has no screen and no frame to assume.
+    bool onAScreen_ = platformShowsWindows();
 };
 
 // The window, reachable from every handler; set as soon as its construction begins.

@@ -17,6 +17,7 @@ test_packages=(
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
+    weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
     dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
     clang-format                         # the formatting check

@@ -41,6 +41,10 @@ inline constexpr std::uint32_t blue = 0xFF0666FF;
 inline constexpr std::uint32_t yellow = 0xFFFFC412;
 }  // namespace colour
 
+// The frame the show lays itself out for where the window manager publishes none: that of the
+// desktop it is made on, openbox's.
+inline constexpr FrameExtents assumedFrame{1, 1, 20, 1};
+
 // The board's top-left corner in the client area: the window centres it on its outer size,
 // frame and caption bar included.
 QPointF boardOrigin(const FrameExtents& frame);

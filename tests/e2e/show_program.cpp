@@ -33,6 +33,9 @@ bool ShowProgram::waitUntilShown(std::chrono::milliseconds timeout) {
     }
     shownAt_ = Clock::now();
     window_ = *found;
+    if (!session_.reportsFrames()) {
+        return true;
+    }
     std::optional<FrameExtents> extents;
     while (!(extents = frameExtents(session_, window_)) && Clock::now() < deadline) {
         std::this_thread::sleep_for(mapPollPeriod);
@@ -44,7 +47,7 @@ bool ShowProgram::waitUntilShown(std::chrono::milliseconds timeout) {
 }
 
 QPointF ShowProgram::boardOrigin() const {
-    return e2e::boardOrigin(frame_);
+    return e2e::boardOrigin(session_.reportsFrames() ? frame_ : assumedFrame);
 }
 
 Snapshot ShowProgram::snap() const {

@@ -35,7 +35,8 @@ class ShowProgram {
 public:
     explicit ShowProgram(const XSession& session);
 
-    // Waits until the window is viewable and its frame known; false when it does not come.
+    // Waits until the window is viewable and, where the window manager reports frames, its frame
+    // known; false when it does not come.
     bool waitUntilShown(std::chrono::milliseconds timeout);
     // When the window was first seen viewable.
     Clock::time_point shownAt() const { return shownAt_; }

@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -20,7 +23,11 @@ constexpr auto pollPeriod = std::chrono::milliseconds(50);
 
 }  // namespace
 
-XSession::XSession() {
+XSession::XSession(Desktop desktop) : desktop_(desktop) {
+    if (desktop_ == Desktop::WestonWithXwayland) {
+        startWeston();
+        return;
+    }
     startServer();
     startWindowManager();
 }
@@ -85,6 +92,52 @@ void XSession::startWindowManager() {
         std::this_thread::sleep_for(pollPeriod);
     }
     throw std::runtime_error("openbox did not come up on " + display_.toStdString());
+}
+
+// Weston on its headless back end with Xwayland, in a runtime folder of its own. It starts
+// Xwayland when the first X client connects, and logs the X display it listens on.
+void XSession::startWeston() {
+    const QString runtime = scratch_.filePath(QStringLiteral("runtime"));
+    const QString log = scratch_.filePath(QStringLiteral("weston.log"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString socket = QStringLiteral("pelora-e2e-%1").arg(::getpid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    server_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("weston"),
+        QStringList{QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--xwayland"),
+                    QStringLiteral("--socket=") + socket,
+                    QStringLiteral("--width=%1").arg(screenSize.width()),
+                    QStringLiteral("--height=%1").arg(screenSize.height()),
+                    QStringLiteral("--idle-time=0"), QStringLiteral("--log=") + log},
+        environment, GuardedProcess::Output::Discarded);
+    const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+    const auto deadline = std::chrono::steady_clock::now() + windowManagerStart;
+    while (server_->running() && std::chrono::steady_clock::now() < deadline) {
+        QFile file(log);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QRegularExpressionMatch match =
+                listening.match(QString::fromUtf8(file.readAll()));
+            if (match.hasMatch()) {
+                display_ = match.captured(1);
+                environment_ = environment;
+                environment_.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+                environment_.insert(QStringLiteral("DISPLAY"), display_);
+                environment_.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+                environment_.remove(QStringLiteral("QT_QPA_PLATFORM"));
+                environment_.remove(QStringLiteral("XAUTHORITY"));
+                return;
+            }
+        }
+        std::this_thread::sleep_for(pollPeriod);
+    }
+    throw std::runtime_error(
+        "weston did not start with Xwayland (are the weston and xwayland "
+        "packages installed?)");
 }
 
 ToolResult XSession::run(const QString& tool, const QStringList& arguments,

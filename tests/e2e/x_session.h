@@ -1,5 +1,7 @@
-// A private X display for the end-to-end tests: an Xvfb screen of 1280 x 800 at 24 bits with
-// openbox managing it, both stopped when the session ends.
+// A private X display for the end-to-end tests, stopped when the session ends: an Xvfb screen of
+// 1280 x 800 at 24 bits with openbox managing it, or a Wayland desktop (weston, headless, same
+// size) whose Xwayland is the X display. Weston's X11 manager draws frames but publishes no frame
+// extents; the show is started there without a chosen Qt platform, as a desktop session starts it.
 #pragma once
 
 #include <QProcessEnvironment>
@@ -16,15 +18,19 @@ class XSession {
 public:
     static constexpr QSize screenSize{1280, 800};
 
+    enum class Desktop { OpenboxOnXvfb, WestonWithXwayland };
+
     // Starts the display on a free number, away from the few that people type by hand, and
     // waits until the window manager manages it.
     // Throws std::runtime_error when either does not come up.
-    XSession();
+    explicit XSession(Desktop desktop = Desktop::OpenboxOnXvfb);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
     const QString& display() const { return display_; }
+    // Whether the window manager publishes the frames it draws (_NET_FRAME_EXTENTS).
+    bool reportsFrames() const { return desktop_ == Desktop::OpenboxOnXvfb; }
     // The environment of every process started on this display.
     const QProcessEnvironment& environment() const { return environment_; }
     // Runs an X tool (xdotool, xwininfo, xprop, import, wmctrl ...) on this display.
@@ -35,11 +41,13 @@ private:
     void startServer();
     bool startServerOn(int number);
     void startWindowManager();
+    void startWeston();
 
+    Desktop desktop_;
     QString display_;
     QProcessEnvironment environment_;
     QTemporaryDir scratch_;
-    std::unique_ptr<GuardedProcess> server_;
+    std::unique_ptr<GuardedProcess> server_;         // Xvfb or weston
     std::unique_ptr<GuardedProcess> windowManager_;  // declared last: stopped first
 };
 
