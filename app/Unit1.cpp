@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QResizeEvent>
-#include <exception>
 
 #include "app/outer_rectangle.h"
 #include "app/placement.h"
@@ -27,7 +26,7 @@ TForm1* announce(TForm1* form) {
 }
 }  // namespace
 
-TForm1::TForm1(ErrorSink onError)
+TForm1::TForm1(ErrorHandler onError)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
@@ -175,11 +174,7 @@ void TForm1::placeCentred(const QRect& workArea) {
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        onError_(error.what());
-    }
+    runGuarded(handler, onError_);
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {

@@ -11,6 +11,7 @@
 #include "app/outer_rectangle.h"
 #include "app/scene_stage.h"
 #include "draw/draw_cycle.h"
+#include "motion/error_boundary.h"
 #include "motion/timer.h"
 #include "stage/recap_model.h"
 #include "stage/recap_table.h"
@@ -26,9 +27,8 @@ public:
     static constexpr int ClientWidth = 1095;
     static constexpr int ClientHeight = 684;
 
-    using ErrorSink = std::function<void(const std::string& message)>;
-
-    explicit TForm1(ErrorSink onError);
+    // Errors escaping the window's handlers go to onError.
+    explicit TForm1(ErrorHandler onError);
     ~TForm1() override;
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -59,7 +59,7 @@ public:
     // Before the first showing a change of size runs no resize handler.
     void setShownOnce() { shownOnce_ = true; }
 
-    // Runs one of the show's handlers where Qt called in: nothing unwinds through Qt.
+    // Runs one of the show's handlers behind the error boundary: nothing unwinds through Qt.
     void guarded(const std::function<void()>& handler);
 
     ShowScene& scene() { return scene_; }
@@ -80,7 +80,7 @@ private:
     void bindHandlers();
     CycleMotion cycleMotion();
 
-    ErrorSink onError_;
+    ErrorHandler onError_;
     ShowScene scene_;
     RecapModel recap_;
     RecapTable recapTable_{scene_, recap_, onError_};

@@ -2,11 +2,10 @@
 
 #include <cerrno>
 #include <chrono>
-#include <exception>
 
 namespace pelora {
 
-QtPlatform::QtPlatform(ErrorSink onError) : onError_(std::move(onError)) {
+QtPlatform::QtPlatform(ErrorHandler onError) : onError_(std::move(onError)) {
     clock_.start();
 }
 
@@ -21,14 +20,9 @@ PlatformTimerId QtPlatform::createTimer(std::uint32_t periodMs, std::function<vo
     auto timer = std::make_unique<QTimer>();
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(static_cast<int>(periodMs));
-    // The handler is caught here, where Qt calls into the show: nothing may unwind through Qt.
-    QObject::connect(timer.get(), &QTimer::timeout, [this, onTick = std::move(onTick)] {
-        try {
-            onTick();
-        } catch (const std::exception& error) {
-            onError_(error.what());
-        }
-    });
+    // Qt calls into the show here: nothing may unwind through Qt.
+    QObject::connect(timer.get(), &QTimer::timeout,
+                     [this, onTick = std::move(onTick)] { runGuarded(onTick, onError_); });
     timer->start();
     if (!timer->isActive()) {
         errorCode = errno != 0 ? errno : EAGAIN;
@@ -51,6 +45,12 @@ void QtPlatform::destroyTimer(PlatformTimerId id) {
     timer->stop();
     timer->disconnect();
     timer->deleteLater();
+}
+
+void QtPlatform::post(std::function<void()> call) {
+    QMetaObject::invokeMethod(
+        &postedCalls_, [this, call = std::move(call)] { runGuarded(call, onError_); },
+        Qt::QueuedConnection);
 }
 
 std::optional<std::uint64_t> QtPlatform::performanceCounter() {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "stage/error_boundary.h"
+#include "motion/error_boundary.h"
 #include "stage/rectangle_node.h"
 
 namespace pelora {

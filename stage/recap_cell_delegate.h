@@ -5,7 +5,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-#include "stage/error_boundary.h"
+#include "motion/error_boundary.h"
 
 namespace pelora {
 

@@ -10,7 +10,7 @@
 #include <QGraphicsProxyWidget>
 #include <QPointer>
 
-#include "stage/error_boundary.h"
+#include "motion/error_boundary.h"
 #include "stage/recap_cell_delegate.h"
 
 namespace pelora {

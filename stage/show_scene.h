@@ -9,9 +9,9 @@
 #include <array>
 #include <string>
 
+#include "motion/error_boundary.h"
 #include "motion/float_animation.h"
 #include "stage/button_node.h"
-#include "stage/error_boundary.h"
 #include "stage/grid_slot.h"
 #include "stage/image_node.h"
 #include "stage/label_node.h"

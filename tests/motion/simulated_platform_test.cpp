@@ -154,6 +154,64 @@ TEST_F(SimulatedPlatformTest, ErrorEscapingATickIsRecordedAndTheTimerGoesOn) {
     EXPECT_EQ(platform.errors(), std::vector<std::string>(3, "Erreur de test"));
 }
 
+TEST_F(SimulatedPlatformTest, ErrorsOfTicksAndPostedCallsAllGoToTheErrorHandler) {
+    std::vector<std::string> handled;
+    platform.setErrorHandler([&](const std::string& message) { handled.push_back(message); });
+    create("t", 100, [this] {
+        platform.post([] { throw 7; });
+        throw ShowError("Erreur de test");
+    });
+    platform.advanceTo(0.1);
+    EXPECT_EQ(handled, (std::vector<std::string>{"Erreur de test", "Erreur inattendue"}));
+    EXPECT_EQ(platform.errors(), handled);
+}
+
+// As with a queued call on the real event loop: the call waits for the handler that posted it,
+// and then for nothing else.
+TEST_F(SimulatedPlatformTest, APostedCallRunsOnceTheHandlerHasReturnedAndBeforeAnyFurtherTick) {
+    const auto note = [this](const std::string& what) {
+        ticks.push_back({what, platform.monotonicSeconds()});
+    };
+    create("a", 100, [&] {
+        platform.post([&] { note("posted"); });
+        note("a returns");
+    });
+    create("b", 100);
+    platform.advanceTo(0.1);
+    EXPECT_EQ(ticks,
+              (std::vector<Tick>{{"a", 0.1}, {"a returns", 0.1}, {"posted", 0.1}, {"b", 0.1}}));
+
+    ticks.clear();
+    platform.post([&] { note("posted outside"); });
+    EXPECT_TRUE(ticks.empty()) << "waits for the event loop";
+    platform.advanceBy(0.0);
+    EXPECT_EQ(ticks, (std::vector<Tick>{{"posted outside", 0.1}}));
+    EXPECT_EQ(platform.postedCount(), 0U);
+}
+
+// A modal box opened inside a tick handler runs a loop of its own: every other timer goes on,
+// but the one whose handler is still running waits, and gives one late tick once it returns.
+TEST_F(SimulatedPlatformTest, ALoopNestedInATickSkipsThatTimerWhichThenTicksOnceLate) {
+    bool nested = false;
+    create("a", 100, [&] {
+        if (!nested) {
+            nested = true;
+            platform.advanceBy(0.35);
+        }
+    });
+    create("b", 100);
+    platform.advanceTo(0.6);
+    EXPECT_EQ(ticks, (std::vector<Tick>{{"a", 0.1},
+                                        {"b", 0.1},
+                                        {"b", 0.2},
+                                        {"b", 0.3},
+                                        {"b", 0.4},
+                                        {"a", 0.45},
+                                        {"b", 0.5},
+                                        {"a", 0.55},
+                                        {"b", 0.6}}));
+}
+
 TEST_F(SimulatedPlatformTest, RefusesOnlyTheNextTimer) {
     platform.refuseNextTimer(1450);
     int errorCode = 0;

@@ -6,11 +6,19 @@
 namespace pelora::testing {
 
 ShowFixture::ShowFixture()
-    : form(std::make_unique<TForm1>(
-          [this](const std::string& message) { shownErrors.push_back(message); })) {}
+    : errors([this](const QString& text) {
+          shownErrors.push_back(text.toStdString());
+          if (whileBoxOpen) {
+              whileBoxOpen();
+          }
+      }),
+      form(std::make_unique<TForm1>([this](const std::string& message) { errors.show(message); })) {
+    platform.setErrorHandler([this](const std::string& message) { errors.show(message); });
+}
 
 ShowFixture::~ShowFixture() {
     form.reset();
+    platform.setErrorHandler({});
 }
 
 void ShowFixture::start() {

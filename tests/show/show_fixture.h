@@ -1,5 +1,7 @@
 // The real window, scene included, built offscreen on the simulated platform: whole draws run in
-// simulated time and frames are rendered as the window would paint them.
+// simulated time and frames are rendered as the window would paint them. Errors go, as in the
+// program, from the window and from the platform's ticks to the real error display, whose box is
+// a recording here: it closes at once unless a test gives it something to do while it is open.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "app/error_display.h"
 #include "support/simulated_platform.h"
 
 namespace pelora::testing {
@@ -34,7 +37,12 @@ protected:
     QPointF tileOrigin(int number);
 
     SimulatedPlatform platform;
+    // The texts the error box showed, in order.
     std::vector<std::string> shownErrors;
+    // Runs while a box is open, as the operator takes a while to press OK; it may run the event
+    // loop on (platform.advanceBy), as the box's own loop does.
+    std::function<void()> whileBoxOpen;
+    ErrorDisplay errors;
     std::unique_ptr<TForm1> form;
 };
 

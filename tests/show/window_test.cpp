@@ -94,7 +94,8 @@ TEST(ErrorDisplay, AddsAFullStopOnlyAfterACharacterAboveIt) {
     EXPECT_EQ(withFinalStop(""), QString());
 }
 
-TEST(ErrorDisplay, ShowsOneBoxAtATimeAndQueuesNewMessagesOnce) {
+TEST(ErrorDisplay, ShowsOneBoxAtATimeFromTheEventLoopAndQueuesNewMessagesOnce) {
+    SimulatedPlatform platform;
     std::vector<QString> shown;
     ErrorDisplay* display = nullptr;
     ErrorDisplay errors([&](const QString& text) {
@@ -107,8 +108,17 @@ TEST(ErrorDisplay, ShowsOneBoxAtATimeAndQueuesNewMessagesOnce) {
         }
     });
     display = &errors;
+    // Raised twice by one handler: nothing opens until the handler has returned, then one box.
     errors.show("Première");
+    errors.show("Première");
+    EXPECT_TRUE(shown.empty());
+    platform.advanceBy(0.0);
     EXPECT_EQ(shown, (std::vector<QString>{"Première.", "Deuxième."}));
+    // Once OK is pressed, the same error raised again opens a box again.
+    errors.show("Première");
+    platform.advanceBy(0.0);
+    EXPECT_EQ(shown.size(), 3U);
+    EXPECT_EQ(platform.postedCount(), 0U);
 }
 
 TEST_F(Window, ARefusedTimerIsShownInFrenchAndTheShowGoesOn) {
@@ -125,6 +135,8 @@ TEST_F(Window, ARefusedTimerIsShownInFrenchAndTheShowGoesOn) {
     runFor(3.1);
     EXPECT_EQ(scene().tile(number).rotationAngle(), 720.0F);
     EXPECT_FALSE(scene().spin(number).Running());
+    EXPECT_EQ(shownErrors,
+              std::vector<std::string>{"Création du timer impossible :  systemErrorCode = 12."});
 }
 
 }  // namespace

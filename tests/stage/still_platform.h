@@ -1,5 +1,6 @@
-// A platform for tests that step animations by hand: it hands out frame timers that never tick
-// and a clock that never moves. Constructing it installs it; destroying it uninstalls it.
+// A platform for tests that step animations by hand: it hands out frame timers that never tick,
+// a clock that never moves and an event loop that never runs posted calls. Constructing it
+// installs it; destroying it uninstalls it.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,7 @@ public:
         return 1;
     }
     void destroyTimer(PlatformTimerId /*id*/) override {}
+    void post(std::function<void()> /*call*/) override {}
     std::optional<std::uint64_t> performanceCounter() override { return 0; }
     std::uint32_t tickCountMs() override { return 0; }
 };

@@ -1,7 +1,9 @@
 // A platform whose clock moves only when the test says so. It delivers timer ticks in time order
 // with the real rules: first tick one full period after creation, missed periods merged into one
-// late tick, a tick of a destroyed timer dropped. Constructing it installs it as the current
-// platform; destroying it uninstalls it and destroys the frame driver.
+// late tick, a tick of a destroyed timer dropped, no tick of a timer whose handler is still
+// running (a nested loop, such as a modal box's, skips it). Posted calls run before any further
+// tick, in the order they were posted. Constructing it installs it as the current platform;
+// destroying it uninstalls it and destroys the frame driver.
 //
 // Order of life: create the platform first and the components (timers, animations, nodes) after
 // it, so that the components die first and take their platform timers with them. A timer
@@ -10,12 +12,14 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "motion/error_boundary.h"
 #include "motion/platform.h"
 
 namespace pelora::testing {
@@ -31,21 +35,24 @@ public:
     PlatformTimerId createTimer(std::uint32_t periodMs, std::function<void()> onTick,
                                 int& errorCode) override;
     void destroyTimer(PlatformTimerId id) override;
+    void post(std::function<void()> call) override { posted_.push_back(std::move(call)); }
     std::optional<std::uint64_t> performanceCounter() override { return counter_; }
     std::uint32_t tickCountMs() override { return tickCount_; }
 
-    // Moves the clock to `seconds`, delivering every tick due up to and including that time,
-    // one at a time and in time order (creation order breaks ties). The clock never goes back:
-    // a time already passed only delivers the ticks left due by a stall. Times are rounded to
-    // whole nanoseconds.
+    // Moves the clock to `seconds`, delivering every posted call and every tick due up to and
+    // including that time, one at a time and in time order (creation order breaks ties). The
+    // clock never goes back: a time already passed only delivers what a stall or a handler left
+    // waiting. Times are rounded to whole nanoseconds. May be called from inside a handler, as a
+    // nested event loop.
     void advanceTo(double seconds);
     void advanceBy(double seconds);
-    // Delivers ticks one at a time, checking `done` before the first and after each, until it
-    // holds or `maxSeconds` more have passed (the clock then stands at that limit). Returns
-    // whether `done` held. The clock stands at the tick after which `done` became true.
+    // Delivers posted calls and ticks one at a time, checking `done` before the first and after
+    // each, until it holds or `maxSeconds` more have passed (the clock then stands at that
+    // limit). Returns whether `done` held. The clock stands at the tick after which `done` became
+    // true.
     bool runUntil(const std::function<bool()>& done, double maxSeconds);
     // The event thread is busy: the clock moves, nothing is delivered; periods that fall due
-    // meanwhile give one late tick when the thread is free again.
+    // meanwhile give one late tick when the thread is free again, after the posted calls.
     void stall(double seconds);
 
     // The next createTimer fails with this error number.
@@ -62,10 +69,14 @@ public:
     bool hasTimerWithPeriod(std::uint32_t periodMs) const;
     std::uint64_t ticksDelivered() const { return ticksDelivered_; }
 
-    // Messages of the std::exceptions that escaped a tick handler, as the error display got
-    // them; the timer goes on ticking.
+    std::size_t postedCount() const { return posted_.size(); }
+
+    // Messages of the errors that escaped a tick handler or a posted call, caught at the error
+    // boundary; the timer goes on ticking. Each is also handed to the error handler, where the
+    // program's platform hands it to the error display.
     const std::vector<std::string>& errors() const { return errors_; }
     void clearErrors() { errors_.clear(); }
+    void setErrorHandler(ErrorHandler onError) { onError_ = std::move(onError); }
 
 private:
     // Time is kept in whole nanoseconds so that periods add up exactly: ten 100 ms periods make
@@ -75,6 +86,7 @@ private:
         std::int64_t periodNs;
         std::int64_t dueNs;
         std::function<void()> onTick;
+        bool handling = false;  // its tick handler is running
     };
     static std::int64_t toNanoseconds(double seconds);
     void advanceToNs(std::int64_t limitNs);
@@ -83,6 +95,9 @@ private:
     // after the due time, or one period after now when that is not in the future.
     PlatformTimerId nextDue(std::int64_t limitNs) const;
     void deliver(PlatformTimerId id);
+    // Runs the oldest posted call, if any; returns whether one ran.
+    bool runPosted();
+    void report(const std::string& message);
 
     std::int64_t nowNs_ = 0;
     std::map<PlatformTimerId, Timer> timers_;  // ordered by id, that is by creation
@@ -93,6 +108,8 @@ private:
     std::uint32_t tickCount_ = 123456U;
     std::uint64_t ticksDelivered_ = 0;
     std::vector<std::string> errors_;
+    ErrorHandler onError_;
+    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace pelora::testing
