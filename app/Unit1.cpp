@@ -37,7 +37,7 @@ TForm1::TForm1(ErrorHandler onError)
                  palette.setColor(QPalette::Window, QColor::fromRgba(colour));
                  setPalette(palette);
              }),
-      cycle_(stage_, cycleMotion()) {
+      cycle_(stage_, cycleMotionOf(scene_, entredeux, repos5mn)) {
     buildWindow();
     bindHandlers();
 }
@@ -60,45 +60,15 @@ void TForm1::buildWindow() {
     setFixedSize(ClientWidth, ClientHeight);
     view_ = new ShowView(scene_, this);
     view_->setGeometry(0, 0, ClientWidth, ClientHeight);
-    for (TTimer* timer : {&entredeux, &repos5mn}) {
-        timer->beginLoading();
-        timer->setEnabled(false);
-    }
-    entredeux.setOnTimer(Event<TTimer>::bind<&TForm1::entredeuxTimer>(*this));
-    repos5mn.setOnTimer(Event<TTimer>::bind<&TForm1::repos5mnTimer>(*this));
-    entredeux.endLoading();
-    repos5mn.endLoading();
     readOuterRectangle();
 }
 
 void TForm1::bindHandlers() {
-    using Finish = Event<TFloatAnimation>;
-    scene_.FloatAnimation(1).OnFinish = Finish::bind<&TForm1::FloatAnimation1Finish>(*this);
-    scene_.FloatAnimation(31).OnFinish = Finish::bind<&TForm1::FloatAnimation31Finish>(*this);
-    scene_.FloatAnimation(32).OnFinish = Finish::bind<&TForm1::FloatAnimation32Finish>(*this);
-    scene_.FloatAnimation(33).OnFinish = Finish::bind<&TForm1::FloatAnimation33Finish>(*this);
-    scene_.FloatAnimation(34).OnFinish = Finish::bind<&TForm1::FloatAnimation34Finish>(*this);
     ButtonNode& button = scene_.Rectangle9();
-    button.setClickHandler([this, &button] { Rectangle9Click(button); });
+    bindCycleHandlers(cycle_, button);
     button.setEnterHandler([this, &button] { Rectangle9MouseEnter(button); });
     button.setLeaveHandler([this, &button] { Rectangle9MouseLeave(button); });
     scene_.setErrorHandler(onError_);
-}
-
-CycleMotion TForm1::cycleMotion() {
-    std::array<TFloatAnimation*, 28> spins{};
-    for (std::int32_t k = 1; k <= 28; ++k) {
-        spins[static_cast<std::size_t>(k - 1)] = &scene_.spin(k);
-    }
-    return CycleMotion{entredeux,
-                       repos5mn,
-                       scene_.FloatAnimation(1),
-                       scene_.FloatAnimation(2),
-                       scene_.FloatAnimation(31),
-                       scene_.FloatAnimation(32),
-                       scene_.FloatAnimation(33),
-                       scene_.FloatAnimation(34),
-                       spins};
 }
 
 void TForm1::FormCreate(TForm1& /*Sender*/) {
@@ -109,30 +79,6 @@ void TForm1::FormResize(TForm1& /*Sender*/) {
     runLayoutPass(scene_, Width, Height, cycle_.state.p1, cycle_.state.p2);
 }
 
-void TForm1::entredeuxTimer(TTimer& /*Sender*/) {
-    cycle_.entredeuxTimer();
-}
-void TForm1::repos5mnTimer(TTimer& /*Sender*/) {
-    cycle_.repos5mnTimer();
-}
-void TForm1::FloatAnimation1Finish(TFloatAnimation& /*Sender*/) {
-    cycle_.FloatAnimation1Finish();
-}
-void TForm1::FloatAnimation31Finish(TFloatAnimation& /*Sender*/) {
-    cycle_.FloatAnimation31Finish();
-}
-void TForm1::FloatAnimation32Finish(TFloatAnimation& /*Sender*/) {
-    cycle_.FloatAnimation32Finish();
-}
-void TForm1::FloatAnimation33Finish(TFloatAnimation& /*Sender*/) {
-    cycle_.FloatAnimation33Finish();
-}
-void TForm1::FloatAnimation34Finish(TFloatAnimation& /*Sender*/) {
-    cycle_.FloatAnimation34Finish();
-}
-void TForm1::Rectangle9Click(ButtonNode& /*Sender*/) {
-    cycle_.Rectangle9Click();
-}
 void TForm1::Rectangle9MouseEnter(ButtonNode& /*Sender*/) {
     pelora::Rectangle9MouseEnter(scene_);
 }

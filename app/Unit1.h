@@ -10,6 +10,8 @@
 
 #include "app/outer_rectangle.h"
 #include "app/scene_stage.h"
+#include "assets/facts/show_facts.h"
+#include "draw/cycle_handlers.h"
 #include "draw/draw_cycle.h"
 #include "motion/error_boundary.h"
 #include "motion/timer.h"
@@ -22,10 +24,13 @@ namespace pelora {
 class ButtonNode;
 class ShowView;
 
-class TForm1 : public QWidget {
+// The draw cycle's handlers (entredeuxTimer, repos5mnTimer, FloatAnimation1Finish,
+// FloatAnimation31Finish ... FloatAnimation34Finish, Rectangle9Click) and their binding come from
+// CycleHandlers, which the tests' window-less stand-in shares.
+class TForm1 : public QWidget, public CycleHandlers<ButtonNode> {
 public:
-    static constexpr int ClientWidth = 1095;
-    static constexpr int ClientHeight = 684;
+    static constexpr int ClientWidth = clientWidth;
+    static constexpr int ClientHeight = clientHeight;
 
     // Errors escaping the window's handlers go to onError.
     explicit TForm1(ErrorHandler onError);
@@ -41,14 +46,6 @@ public:
 
     void FormCreate(TForm1& Sender);
     void FormResize(TForm1& Sender);
-    void entredeuxTimer(TTimer& Sender);
-    void repos5mnTimer(TTimer& Sender);
-    void FloatAnimation1Finish(TFloatAnimation& Sender);
-    void FloatAnimation31Finish(TFloatAnimation& Sender);
-    void FloatAnimation32Finish(TFloatAnimation& Sender);
-    void FloatAnimation33Finish(TFloatAnimation& Sender);
-    void FloatAnimation34Finish(TFloatAnimation& Sender);
-    void Rectangle9Click(ButtonNode& Sender);
     void Rectangle9MouseEnter(ButtonNode& Sender);
     void Rectangle9MouseLeave(ButtonNode& Sender);
 
@@ -78,7 +75,6 @@ protected:
 private:
     void buildWindow();
     void bindHandlers();
-    CycleMotion cycleMotion();
 
     ErrorHandler onError_;
     ShowScene scene_;

@@ -5,15 +5,15 @@
 #include <array>
 #include <cstddef>
 
+#include "assets/facts/show_facts.h"
 #include "motion/ani_thread.h"
-#include "motion/fake_node.h"
 #include "motion/float_animation.h"
+#include "support/fake_node.h"
 #include "support/simulated_platform.h"
 
 namespace pelora {
 namespace {
 
-constexpr int animationCount = 34;
 constexpr double framePeriodSeconds = 0.01;
 
 // 34 animations over as many nodes, long enough never to finish during a run of the benchmark.
@@ -41,7 +41,7 @@ void BM_OneStep34Running(benchmark::State& state) {
         show.platform.stall(framePeriodSeconds);
         driver.OneStep();
     }
-    benchmark::DoNotOptimize(show.nodes.front().rotationAngle.value);
+    benchmark::DoNotOptimize(show.nodes.front().angle());
 }
 BENCHMARK(BM_OneStep34Running);
 
@@ -53,7 +53,7 @@ void BM_FrameTick34Running(benchmark::State& state) {
     }
     state.counters["ticksPerIteration"] = benchmark::Counter(
         static_cast<double>(show.platform.ticksDelivered()), benchmark::Counter::kAvgIterations);
-    benchmark::DoNotOptimize(show.nodes.front().rotationAngle.value);
+    benchmark::DoNotOptimize(show.nodes.front().angle());
 }
 BENCHMARK(BM_FrameTick34Running);
 

@@ -15,7 +15,7 @@ constexpr double cycleSeconds = 400.0;
 constexpr int exposeWaitMs = 5000;
 
 bool anySpinRunning(ShowScene& scene) {
-    for (int number = 1; number <= ShowScene::tileCount; ++number) {
+    for (int number = 1; number <= tileCount; ++number) {
         if (scene.spin(number).Running()) {
             return true;
         }

@@ -52,7 +52,7 @@ public:
         }
         const BoardLook board = readBoard(client, boardOrigin_);
         int coloured = 0;
-        for (int number = 1; number <= tileCount; ++number) {
+        for (int number = 1; number <= pelora::tileCount; ++number) {
             const TileLook now = board.tiles[static_cast<std::size_t>(number - 1)];
             TileLook& before = seen_[static_cast<std::size_t>(number - 1)];
             const bool isColoured = now == TileLook::Blue || now == TileLook::Yellow;
@@ -63,7 +63,7 @@ public:
                 before = now;
             }
         }
-        if (coloured == 0 && board.count(TileLook::White) == tileCount && anyColoured()) {
+        if (coloured == 0 && board.count(TileLook::White) == pelora::tileCount && anyColoured()) {
             seen_.fill(TileLook::White);
             std::printf("cleared %.3f\n", seconds);
         }
@@ -83,7 +83,7 @@ private:
     QPoint clientOrigin_;
     QPointF boardOrigin_;
     Clock::time_point start_ = Clock::now();
-    std::array<TileLook, tileCount> seen_{};
+    std::array<TileLook, pelora::tileCount> seen_{};
     bool inRest_ = false;
 };
 

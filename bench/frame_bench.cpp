@@ -18,7 +18,7 @@
 namespace pelora::bench {
 namespace {
 
-const QRectF clientArea(0.0, 0.0, ShowScene::clientWidth, ShowScene::clientHeight);
+const QRectF clientArea(0.0, 0.0, clientWidth, clientHeight);
 
 Moment momentOf(const benchmark::State& state) {
     return static_cast<Moment>(state.range(0));

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "stage/layout_pass.h"
 #include "stage/recap_model.h"
 #include "stage/recap_table.h"
@@ -51,7 +52,7 @@ struct SlidingShow {
     RecapModel recap;
     RecapTable table{scene, recap};
     ShowView view{scene};
-    QImage image{1095, 684, QImage::Format_ARGB32_Premultiplied};
+    QImage image{clientWidth, clientHeight, QImage::Format_ARGB32_Premultiplied};
     float p1 = 0.0F;
     float p2 = 0.0F;
     long cellsPainted = 0;

@@ -7,8 +7,6 @@
 
 namespace pelora {
 namespace {
-constexpr Colour white = 0xFFFFFFFF;
-constexpr Colour black = 0xFF000000;
 constexpr float rowTwoStartY = 600.0F;
 constexpr float rowThreeStartY = 140.0F;
 constexpr float shortFlightSeconds = 2.0F;
@@ -25,7 +23,7 @@ bool inLeftColumns(std::int32_t number) {
 }  // namespace
 
 void DrawCycle::TirBoule(std::int32_t laquel) {
-    if (!inRange(laquel, 1, 28)) {
+    if (!inRange(laquel, 1, tileCount)) {
         throw ShowError("Numéro de boule hors limites : " + std::to_string(laquel));
     }
     TFloatAnimation& horizontal = motion_.FloatAnimation1;
@@ -35,13 +33,13 @@ void DrawCycle::TirBoule(std::int32_t laquel) {
     horizontal.StopValue = tile.x + board.x;
     vertical.StopValue = tile.y + board.y;
 
-    if (state.coup < 8) {
+    if (state.coup <= blueBalls) {
         stage_.setIndicatorFill(stage_.blueSwatch());
-        stage_.setIndicatorCount("7", white);
+        stage_.setIndicatorCount("7", colour::white);
         stage_.setHeadingText("numéros bleus");
     } else {
         stage_.setIndicatorFill(stage_.yellowSwatch());
-        stage_.setIndicatorCount("5", black);
+        stage_.setIndicatorCount("5", colour::black);
         stage_.setHeadingText("numéros jaunes");
     }
 
@@ -73,13 +71,13 @@ void DrawCycle::land() {
     stage_.setBallX(state.saveX);
     stage_.setBallY(state.saveY);
     const std::int32_t coul = state.Tirage[state.coup];
-    if (state.coup < 8) {
+    if (state.coup <= blueBalls) {
         stage_.setTileFill(coul, stage_.blueSwatch());
-        stage_.setTileStroke(coul, white);
-        stage_.setTileTextColour(coul, white);
+        stage_.setTileStroke(coul, colour::white);
+        stage_.setTileTextColour(coul, colour::white);
     } else {
         stage_.setTileFill(coul, stage_.yellowSwatch());
-        stage_.setTileStroke(coul, white);
+        stage_.setTileStroke(coul, colour::white);
     }
     motion_.spins[static_cast<std::size_t>(coul - 1)]->setEnabled(true);
 }

@@ -10,7 +10,6 @@
 
 namespace pelora {
 namespace {
-constexpr Colour white = 0xFFFFFFFF;
 constexpr std::int32_t recapRowHeight = 50;
 constexpr float firstFlightSeconds = 2.0F;
 
@@ -41,7 +40,7 @@ void setUpFlightLeg(TFloatAnimation& leg, PropertyObject& sprite, const char* pr
 DrawCycle::DrawCycle(DrawStage& stage, CycleMotion motion) : stage_(stage), motion_(motion) {}
 
 void DrawCycle::FormCreate() {
-    stage_.setWindowBackground(white);
+    stage_.setWindowBackground(colour::white);
     stage_.setNextDrawButtonFill(stage_.blueSwatch());
     state.cinqmn = restSeconds;
     stage_.setRecapRowHeight(recapRowHeight);

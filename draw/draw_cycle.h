@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/facts/show_facts.h"
 #include "draw_state.h"
 #include "hidden_selector.h"
 #include "number_list.h"
@@ -20,15 +21,15 @@ class TFloatAnimation;
 
 // The timers and animations the cycle switches; the window owns them.
 struct CycleMotion {
-    TTimer& entredeux;                       // pause between balls
-    TTimer& repos5mn;                        // rest countdown
-    TFloatAnimation& FloatAnimation1;        // flight, horizontal leg; its finish is the landing
-    TFloatAnimation& FloatAnimation2;        // flight, vertical leg
-    TFloatAnimation& FloatAnimation31;       // board out
-    TFloatAnimation& FloatAnimation32;       // recap panel in
-    TFloatAnimation& FloatAnimation33;       // board back in
-    TFloatAnimation& FloatAnimation34;       // recap panel out
-    std::array<TFloatAnimation*, 28> spins;  // spin of tile k at index k - 1
+    TTimer& entredeux;                  // pause between balls
+    TTimer& repos5mn;                   // rest countdown
+    TFloatAnimation& FloatAnimation1;   // flight, horizontal leg; its finish is the landing
+    TFloatAnimation& FloatAnimation2;   // flight, vertical leg
+    TFloatAnimation& FloatAnimation31;  // board out
+    TFloatAnimation& FloatAnimation32;  // recap panel in
+    TFloatAnimation& FloatAnimation33;  // board back in
+    TFloatAnimation& FloatAnimation34;  // recap panel out
+    std::array<TFloatAnimation*, tileCount> spins;  // spin of tile k at index k - 1
 };
 
 class DrawCycle {
@@ -36,8 +37,6 @@ public:
     static constexpr std::int32_t restSeconds = 300;
     static constexpr std::int32_t boardOutAt = 290;  // cinqmn at which the board slides out
     static constexpr std::int32_t pauseTicks = 5;
-    static constexpr std::int32_t ballsPerDraw = 12;
-    static constexpr std::int32_t blueBalls = 7;
     static constexpr float homeX = -120.0F;
 
     DrawCycle(DrawStage& stage, CycleMotion motion);
@@ -55,6 +54,9 @@ public:
     void FloatAnimation33Finish();
     void FloatAnimation34Finish();
     void Rectangle9Click();
+
+    // The timers and animations this cycle switches, for the binding of their handlers.
+    const CycleMotion& motion() const { return motion_; }
 
     DrawState state;
     RandomGenerator generator;

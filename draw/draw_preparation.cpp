@@ -7,12 +7,6 @@
 #include "motion/float_animation.h"
 
 namespace pelora {
-namespace {
-constexpr Colour tileStrokeAtRest = 0xFFB9C0D7;
-constexpr Colour black = 0xFF000000;
-constexpr std::int32_t numbersInPlay = 28;
-}  // namespace
-
 void DrawCycle::TirageAlea() {
     // The draw number is checked before anything changes, so that a refused draw leaves the
     // previous one whole.
@@ -25,7 +19,7 @@ void DrawCycle::TirageAlea() {
     stage_.setNextDrawButtonVisible(false);
     generator.Randomize();
     selectDrawOrder();
-    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+    for (std::int32_t i = 1; i <= tileCount; ++i) {
         ListBox1.append(std::to_string(state.Tirage[i]));
     }
     for (std::int32_t i = 0; i < blueBalls; ++i) {
@@ -44,11 +38,11 @@ void DrawCycle::TirageAlea() {
 // Draws without replacement: each pick takes one of the candidates left, by index, out of
 // ListBox1, so the bounds passed to Random run 28, 27, ..., 1.
 void DrawCycle::selectDrawOrder() {
-    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+    for (std::int32_t i = 1; i <= tileCount; ++i) {
         ListBox1.append(std::to_string(i));
     }
-    std::int32_t reste = numbersInPlay;
-    for (std::int32_t i = 1; i <= numbersInPlay; ++i) {
+    std::int32_t reste = tileCount;
+    for (std::int32_t i = 1; i <= tileCount; ++i) {
         const std::int32_t boule = generator.Random(reste);
         state.Tirage[i] = numberValue(ListBox1.at(boule));
         ListBox1.remove(boule);
@@ -63,18 +57,18 @@ void DrawCycle::writeRecapRow() {
     for (std::int32_t i = 0; i < blueBalls; ++i) {
         stage_.setRecapCell(1 + i, row, ListBox2.at(i));
     }
-    for (std::int32_t i = 0; i < ballsPerDraw - blueBalls; ++i) {
+    for (std::int32_t i = 0; i < yellowBalls; ++i) {
         stage_.setRecapCell(1 + blueBalls + i, row, ListBox3.at(i));
     }
 }
 
 void DrawCycle::resetBoard() {
-    for (std::int32_t k = 1; k <= numbersInPlay; ++k) {
+    for (std::int32_t k = 1; k <= tileCount; ++k) {
         stage_.setTileFill(k, stage_.whiteSwatch());
-        stage_.setTileStroke(k, tileStrokeAtRest);
+        stage_.setTileStroke(k, colour::tileStrokeAtRest);
     }
-    for (std::int32_t k = 1; k <= numbersInPlay; ++k) {
-        stage_.setTileTextColour(k, black);
+    for (std::int32_t k = 1; k <= tileCount; ++k) {
+        stage_.setTileTextColour(k, colour::black);
     }
     // Re-arms every spin: switching on starts an animation only from off.
     for (TFloatAnimation* spin : motion_.spins) {

@@ -7,7 +7,7 @@
 namespace pelora {
 
 std::size_t DrawOrder::slot(std::int32_t position) {
-    if (position < 1 || position > 28) {
+    if (position < 1 || position > tileCount) {
         throw ShowError("Indice hors limites dans le tirage : " + std::to_string(position));
     }
     return static_cast<std::size_t>(position - 1);

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/facts/show_facts.h"
+
 namespace pelora {
 
 // The order of the current draw, indexed 1..28 as the show counts balls; any other index is a
@@ -16,7 +18,7 @@ public:
 
 private:
     static std::size_t slot(std::int32_t position);
-    std::array<std::int32_t, 28> numbers_{};
+    std::array<std::int32_t, tileCount> numbers_{};
 };
 
 struct DrawState {

@@ -24,9 +24,6 @@ public:
     void setClickHandler(Callback onClick) { onClick_ = std::move(onClick); }
     void setErrorHandler(ErrorHandler onError) { onError_ = std::move(onError); }
 
-    // Whether the pointer is over the button, as its enter and leave events last said.
-    bool hovered() const { return hovered_; }
-
 protected:
     void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
@@ -44,6 +41,7 @@ private:
     Callback onLeave_;
     Callback onClick_;
     ErrorHandler onError_;
+    // Whether the pointer is over the button, as its enter and leave events last said.
     bool hovered_ = false;
     // Watches the scene while the button is hidden under the pointer; see LeaveWatcher.
     std::unique_ptr<LeaveWatcher> leaveWatcher_;

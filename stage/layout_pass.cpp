@@ -1,35 +1,15 @@
 #include "layout_pass.h"
 
-#include "motion/checked_arithmetic.h"
+#include "assets/facts/show_facts.h"
+#include "assets/facts/slide_ends.h"
 #include "stage/show_scene.h"
 
 namespace pelora {
 namespace {
 
-// The panel is as wide as the board: it covers the board exactly.
-constexpr float recapPanelWidth = 1041.0F;
 constexpr float tableSideMargins = 32.0F;
 constexpr float tableY = 60.0F;
 constexpr float tableTopAndBottom = 100.0F;
-constexpr std::int32_t beyondRightEdge = 100;
-
-// Half the outer size less half the board, in double, stored as a float: exact for an integer
-// outer size (a whole number or a half).
-float centred(std::int32_t outer, float boardSize) {
-    return static_cast<float>(static_cast<double>(outer) / 2.0 -
-                              static_cast<double>(boardSize) / 2.0);
-}
-
-void writeSlides(ShowScene& scene, float p1, float p2) {
-    scene.FloatAnimation(31).StartValue = p1;
-    scene.FloatAnimation(31).StopValue = p2;
-    scene.FloatAnimation(33).StartValue = p2;
-    scene.FloatAnimation(33).StopValue = p1;
-    scene.FloatAnimation(34).StartValue = p1;
-    scene.FloatAnimation(34).StopValue = p2;
-    scene.FloatAnimation(32).StartValue = p2;
-    scene.FloatAnimation(32).StopValue = p1;
-}
 
 }  // namespace
 
@@ -39,13 +19,15 @@ void runLayoutPass(ShowScene& scene, std::int32_t outerWidth, std::int32_t outer
     RectangleNode& panel = scene.Rectangle10();
     GridSlot& table = scene.StringGrid1();
 
-    board.setPositionX(centred(outerWidth, board.width()));
-    board.setPositionY(centred(outerHeight, board.height()));
-    p1 = board.positionX();
-    p2 = static_cast<float>(checkedAdd(outerWidth, beyondRightEdge));
-    writeSlides(scene, p1, p2);
+    const BoardPlace place = aimRestSlides(outerWidth, outerHeight, board.width(), board.height(),
+                                           {scene.FloatAnimation(31), scene.FloatAnimation(32),
+                                            scene.FloatAnimation(33), scene.FloatAnimation(34)},
+                                           p1, p2);
+    board.setPositionX(place.x);
+    board.setPositionY(place.y);
 
-    panel.setWidth(recapPanelWidth);
+    // The panel is as wide as the board: it covers the board exactly.
+    panel.setWidth(boardBox.width);
     panel.setHeight(board.height());
     table.setWidth(panel.width() - tableSideMargins);
     panel.setPositionX(board.positionX());

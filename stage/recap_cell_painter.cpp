@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "motion/error.h"
 #include "stage/argb.h"
 #include "stage/fonts.h"
@@ -12,9 +13,7 @@ namespace pelora {
 namespace {
 
 constexpr int figuresPixelSize = 30;
-constexpr int lastBlueColumn = 7;
-constexpr std::uint32_t white = 0xFFFFFFFFU;
-constexpr std::uint32_t black = 0xFF000000U;
+constexpr int lastBlueColumn = blueBalls;
 
 struct GroupLook {
     std::uint32_t block;
@@ -28,12 +27,12 @@ GroupLook groupLook(ShowScene& scene, int column) {
                         std::to_string(column));
     }
     if (column == 0) {
-        return {scene.Rectangle3().fillColor(), white};
+        return {scene.Rectangle3().fillColor(), colour::white};
     }
     if (column <= lastBlueColumn) {
-        return {scene.Rectangle5().fillColor(), white};
+        return {scene.Rectangle5().fillColor(), colour::white};
     }
-    return {scene.Rectangle6().fillColor(), black};
+    return {scene.Rectangle6().fillColor(), colour::black};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "assets/facts/show_facts.h"
 #include "stage/argb.h"
 #include "stage/recap_model.h"
 
@@ -58,7 +59,7 @@ RecapTableView::RecapTableView(RecapModel& grid, QWidget* parent) : QTableView(p
     setShowGrid(false);
     setCornerButtonEnabled(false);
     QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Base, argbColor(backgroundColour));
+    palette.setColor(QPalette::Base, argbColor(colour::white));
     viewport()->setPalette(palette);
 
     fixSections(*horizontalHeader());
@@ -108,8 +109,8 @@ void RecapTableView::paintFrame() {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRect box = rect();
-    const QColor frame = argbColor(frameColour);
-    painter.fillRect(box, argbColor(backgroundColour));
+    const QColor frame = argbColor(colour::tableFrame);
+    painter.fillRect(box, argbColor(colour::white));
     painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), frame);
     painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), frame);
     painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), frame);
@@ -141,7 +142,7 @@ void RecapTableView::paintGridLines(QPainter& painter) const {
     if (area.isEmpty()) {
         return;
     }
-    const QColor colour = argbColor(gridLineColour);
+    const QColor colour = argbColor(colour::tableGridLine);
     for (int column = 0; column <= columns; ++column) {
         const int x = column < columns ? columnViewportPosition(column) : right - 1;
         if (x >= area.left() && x <= area.right()) {

@@ -18,9 +18,6 @@ public:
     static constexpr int scrollBarExtent = 16;
     // The frame line, then a one-pixel white gap before the content.
     static constexpr int contentInset = 2;
-    static constexpr std::uint32_t gridLineColour = 0xFFF0F0F0U;
-    static constexpr std::uint32_t frameColour = 0xFF7A7A7AU;
-    static constexpr std::uint32_t backgroundColour = 0xFFFFFFFFU;
 
     // Shows the model until setModel says otherwise; its row height is followed while it lives.
     explicit RecapTableView(RecapModel& grid, QWidget* parent = nullptr);

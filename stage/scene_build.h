@@ -7,14 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "assets/facts/show_facts.h"
 #include "motion/float_animation.h"
 #include "stage/label_node.h"
 #include "stage/rectangle_node.h"
 
 namespace pelora::scene_build {
 
-inline constexpr std::uint32_t white = 0xFFFFFFFFU;
-inline constexpr std::uint32_t black = 0xFF000000U;
+inline Box boxOf(const FixedBox& box) {
+    return {box.x, box.y, box.width, box.height};
+}
 
 template <typename NodeType>
 NodeType& addNode(QGraphicsItem& parent, std::string name, const Box& box) {
@@ -35,7 +37,7 @@ NodeType& addNode(QGraphicsScene& scene, std::string name, const Box& box) {
 struct LabelLook {
     std::string_view text;
     int pixelSize = 12;
-    std::uint32_t color = black;
+    std::uint32_t color = colour::black;
     TextAlignment alignment = TextAlignment::Leading;
 };
 

@@ -10,14 +10,14 @@ using namespace scene_build;
 void ShowScene::buildFooter(const Pictures& pictures) {
     auto& bar = addNode<RectangleNode>(scene_, "Rectangle4", {0.0F, 0.0F, clientWidth, 50.0F});
     bar.setDocking(Docking::Bottom);
-    bar.setFillColor(0xFFA52A2AU);
-    setStroke(bar, white, 0.0F);
+    bar.setFillColor(colour::footerBrown);
+    setStroke(bar, colour::white, 0.0F);
     rectangle4_ = &bar;
 
     rectangle9_ = &addNode<ButtonNode>(bar, "Rectangle9", {0.0F, 0.0F, 50.0F, 34.0F});
     rectangle9_->setDocking(Docking::Right, {.top = 8.0F, .right = 20.0F, .bottom = 8.0F});
-    rectangle9_->setFillColor(0xFF0000FFU);
-    setStroke(*rectangle9_, white, 2.0F);
+    rectangle9_->setFillColor(colour::nextDrawButton);
+    setStroke(*rectangle9_, colour::white, 2.0F);
     rectangle9_->setCornerRadii(3.0F, 3.0F);
     rectangle9_->setToolTip(QStringLiteral("Tirage suivant"));
     rectangle9_->setErrorHandler([this](const std::string& message) {
@@ -27,11 +27,11 @@ void ShowScene::buildFooter(const Pictures& pictures) {
     });
 
     label3_ = &addLabel(*rectangle9_, "Label3", {0.0F, 0.0F, 50.0F, 34.0F},
-                        {">>", 20, white, TextAlignment::Centre});
+                        {">>", 20, colour::white, TextAlignment::Centre});
     label3_->setDocking(Docking::Client);
 
     label4_ = &addLabel(bar, "Label4", {160.0F, 0.0F, 785.0F, 50.0F},
-                        {"", 24, white, TextAlignment::Centre});
+                        {"", 24, colour::white, TextAlignment::Centre});
 
     image4_ = &addNode<ImageNode>(bar, "Image4", {116.0F, -10.0F, 50.0F, 50.0F});
     image4_->setPicture(pictures.yellowBall);

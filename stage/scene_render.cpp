@@ -7,7 +7,7 @@
 namespace pelora {
 
 QImage renderScene(ShowScene& scene, qreal scale) {
-    const QRectF client(0.0, 0.0, ShowScene::clientWidth, ShowScene::clientHeight);
+    const QRectF client(0.0, 0.0, clientWidth, clientHeight);
     const QSize pixels(static_cast<int>(std::lround(client.width() * scale)),
                        static_cast<int>(std::lround(client.height() * scale)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);

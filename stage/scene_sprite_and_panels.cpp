@@ -10,8 +10,6 @@ using namespace scene_build;
 
 namespace {
 
-constexpr float slideSeconds = 2.0F;
-
 RectangleNode& addSwatch(QGraphicsScene& scene, std::string name, std::uint32_t color) {
     auto& swatch = addNode<RectangleNode>(scene, std::move(name), {0.0F, 0.0F, 50.0F, 50.0F});
     swatch.setFillColor(color);
@@ -23,7 +21,7 @@ RectangleNode& addSwatch(QGraphicsScene& scene, std::string name, std::uint32_t 
 
 // The sprite paints nothing itself: only its picture shows.
 void ShowScene::buildBallSprite(const Pictures& pictures) {
-    rectangle1_ = &addNode<RectangleNode>(scene_, "Rectangle1", {8.0F, 380.0F, 100.0F, 100.0F});
+    rectangle1_ = &addNode<RectangleNode>(scene_, "Rectangle1", boxOf(ballSpriteBox));
     rectangle1_->clearFill();
     rectangle1_->clearStroke();
     image2_ = &addNode<ImageNode>(*rectangle1_, "Image2", {8.0F, 8.0F, 84.0F, 84.0F});
@@ -31,15 +29,15 @@ void ShowScene::buildBallSprite(const Pictures& pictures) {
 }
 
 void ShowScene::buildPalette() {
-    rectangle5_ = &addSwatch(scene_, "Rectangle5", 0xFF0666FFU);
-    rectangle6_ = &addSwatch(scene_, "Rectangle6", 0xFFFFC412U);
-    rectangle7_ = &addSwatch(scene_, "Rectangle7", 0xFFFFFFFFU);
+    rectangle5_ = &addSwatch(scene_, "Rectangle5", colour::blue);
+    rectangle6_ = &addSwatch(scene_, "Rectangle6", colour::yellow);
+    rectangle7_ = &addSwatch(scene_, "Rectangle7", colour::white);
 }
 
 void ShowScene::buildRecapPanel() {
-    auto& panel = addNode<RectangleNode>(scene_, "Rectangle10", {279.0F, 182.0F, 450.0F, 222.0F});
-    panel.setFillColor(0xFFDDDDDDU);
-    setStroke(panel, 0xFFC0C0C0U, 3.0F);
+    auto& panel = addNode<RectangleNode>(scene_, "Rectangle10", boxOf(recapPanelBox));
+    panel.setFillColor(colour::boardGrey);
+    setStroke(panel, colour::boardStroke, 3.0F);
     panel.setCornerRadii(10.0F, 10.0F);
     panel.setVisible(false);
     // The panel slides every frame for two seconds; its cached look only moves.
@@ -50,8 +48,9 @@ void ShowScene::buildRecapPanel() {
     setUpAnimation(FloatAnimation(32), panel, "Position.X", slideSeconds);
     setUpAnimation(FloatAnimation(34), panel, "Position.X", slideSeconds);
 
-    label5_ = &addLabel(panel, "Label5", {0.0F, 0.0F, 450.0F, 49.0F},
-                        {"Récapitulatif des tirages", 36, 0xFFA52A2AU, TextAlignment::Centre});
+    label5_ =
+        &addLabel(panel, "Label5", {0.0F, 0.0F, 450.0F, 49.0F},
+                  {"Récapitulatif des tirages", 36, colour::footerBrown, TextAlignment::Centre});
     label5_->setDocking(Docking::Top);
 }
 

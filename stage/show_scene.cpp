@@ -8,14 +8,6 @@
 namespace pelora {
 namespace {
 
-// Tiles n1 to n4 spin with FloatAnimation6, 3, 4, 5; from n5 on, tile k spins with k + 2.
-int spinAnimationNumber(int tileNumber) {
-    if (tileNumber == 1) {
-        return 6;
-    }
-    return tileNumber <= 4 ? tileNumber + 1 : tileNumber + 2;
-}
-
 std::size_t checkedIndex(int number, int count, const char* what) {
     if (number < 1 || number > count) {
         throw ShowError(std::string(what) + " inexistant : " + std::to_string(number));

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "motion/error_boundary.h"
 #include "motion/float_animation.h"
 #include "stage/button_node.h"
@@ -21,11 +22,6 @@ namespace pelora {
 
 class ShowScene {
 public:
-    static constexpr int tileCount = 28;
-    static constexpr int animationCount = 34;
-    static constexpr float clientWidth = 1095.0F;
-    static constexpr float clientHeight = 684.0F;
-
     ShowScene();
     ~ShowScene();
     ShowScene(const ShowScene&) = delete;

@@ -11,11 +11,10 @@ ShowView::ShowView(ShowScene& scene, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setRenderHints(sceneRenderHints);
-    setSceneRect(0.0, 0.0, ShowScene::clientWidth, ShowScene::clientHeight);
+    setSceneRect(0.0, 0.0, clientWidth, clientHeight);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackgroundBrush(QColor(Qt::white));
-    setFixedSize(static_cast<int>(ShowScene::clientWidth),
-                 static_cast<int>(ShowScene::clientHeight));
+    setFixedSize(clientWidth, clientHeight);
 }
 
 }  // namespace pelora

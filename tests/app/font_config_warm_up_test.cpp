@@ -5,6 +5,9 @@
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace pelora {
 namespace {
 
@@ -18,17 +21,39 @@ TEST(FontConfigWarmUp, LeavesFontconfigReadyWithTheMachinesFonts) {
     EXPECT_GT(fonts->nfont, 0);
 }
 
-// Leaving a running thread unjoined would end the process; the owner may go at any moment, also
-// before or after asking for the end itself.
-TEST(FontConfigWarmUp, EndsCleanlyWhetherFinishedOnceTwiceOrNever) {
-    { FontConfigWarmUp never; }
-    {
-        FontConfigWarmUp twice;
-        twice.finish();
-        twice.finish();
-    }
-    SUCCEED();
+// Leaving a running thread unjoined, or joining it twice, ends the process abnormally; the owner
+// may go at any moment, also before or after asking for the end itself. Each case runs in a child
+// process, which must exit normally once the helper's owner is gone.
+class FontConfigWarmUpEnd : public ::testing::TestWithParam<int> {};
+
+TEST_P(FontConfigWarmUpEnd, LeavesTheProcessExitingNormally) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const int finishes = GetParam();
+    EXPECT_EXIT(
+        {
+            {
+                FontConfigWarmUp warmUp;
+                for (int i = 0; i < finishes; ++i) {
+                    warmUp.finish();
+                }
+            }
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
+
+std::string finishesName(const ::testing::TestParamInfo<int>& finishInfo) {
+    switch (finishInfo.param) {
+        case 0:
+            return "Never";
+        case 1:
+            return "Once";
+        default:
+            return "Twice";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Finishes, FontConfigWarmUpEnd, ::testing::Values(0, 1, 2), finishesName);
 
 }  // namespace
 }  // namespace pelora

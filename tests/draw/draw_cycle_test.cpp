@@ -1,5 +1,6 @@
-// The cycle driven by fed events: each finish is delivered by ending its animation, each tick by
-// calling the handler, with no clock involved.
+// The cycle driven by fed events through the window's own binding: each finish is delivered by
+// ending its animation, each tick by calling the handler its timer holds, each click through the
+// ">>" button; no clock is involved.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,14 +28,16 @@ protected:
         finish(show.FloatAnimation(2));
         finish(show.FloatAnimation(1));
     }
+    // A tick as the timer delivers it, to the handler bound to it.
+    static void tick(TTimer& timer) { timer.OnTimer()(timer); }
     void pauseTicks(int count) {
         for (int i = 0; i < count; ++i) {
-            show.cycle.entredeuxTimer();
+            tick(show.entredeux);
         }
     }
     void restTicksUntil(int cinqmn) {
         while (state().cinqmn > cinqmn) {
-            show.cycle.repos5mnTimer();
+            tick(show.repos5mn);
         }
     }
     const DrawState& state() const { return show.cycle.state; }
@@ -125,7 +128,7 @@ TEST_F(DrawCycleEvents, LandingSendsTheBallHomeAndColoursAndSpinsTheTile) {
         EXPECT_EQ(stage().tile(number).fill, blue ? stage().blue : stage().yellow) << ball;
         EXPECT_EQ(stage().tile(number).stroke, 0xFFFFFFFFU);
         EXPECT_EQ(stage().tile(number).text, blue ? 0xFFFFFFFFU : 0xFF000000U) << ball;
-        EXPECT_TRUE(show.spinOf(number).Running()) << ball;
+        EXPECT_TRUE(show.spin(number).Running()) << ball;
         if (ball < 12) {
             pauseTicks(5);
         }
@@ -157,12 +160,12 @@ TEST_F(DrawCycleEvents, TheRestPeriodFollowsTheStateTable) {
     EXPECT_FALSE(stage().indicatorVisible);
     EXPECT_FALSE(stage().headerWordVisible);
     EXPECT_EQ(stage().heading, std::string(publisherAddress));
-    for (int tick = 1; tick <= 9; ++tick) {
-        show.cycle.repos5mnTimer();
-        EXPECT_EQ(stage().footer, "Tirage N°1 terminé") << tick;
+    for (int tickCount = 1; tickCount <= 9; ++tickCount) {
+        tick(show.repos5mn);
+        EXPECT_EQ(stage().footer, "Tirage N°1 terminé") << tickCount;
     }
     // BoardOut at the tenth tick
-    show.cycle.repos5mnTimer();
+    tick(show.repos5mn);
     EXPECT_EQ(stage().footer, "Prochain tirage N°2 dans 04'50");
     expectOnlyRunning({31}, false, true);
     EXPECT_FALSE(stage().nextDrawButtonVisible);
@@ -182,7 +185,7 @@ TEST_F(DrawCycleEvents, TheRestPeriodFollowsTheStateTable) {
     EXPECT_EQ(stage().footer, "Prochain tirage N°2 dans 00'01");
     EXPECT_EQ(state().coup, 13);
     // RecapOut
-    show.cycle.repos5mnTimer();
+    tick(show.repos5mn);
     EXPECT_EQ(state().cinqmn, 0);
     EXPECT_EQ(stage().footer, "");
     EXPECT_FALSE(stage().nextDrawButtonVisible);
@@ -215,7 +218,7 @@ TEST_F(DrawCycleEvents, AClickOnNextDrawStopsTheCountdownAtOnce) {
     restTicksUntil(280);
     EXPECT_EQ(stage().footer, "Prochain tirage N°2 dans 04'40");
 
-    show.cycle.Rectangle9Click();
+    show.Rectangle9.click();
     EXPECT_EQ(stage().footer, "");
     EXPECT_FALSE(stage().nextDrawButtonVisible);
     expectOnlyRunning({34}, false, false);
@@ -233,7 +236,7 @@ TEST_F(DrawCycleEvents, TheCountdownAnnouncesTheNumberTheNextDrawReceives) {
         finish(show.FloatAnimation(31));
         finish(show.FloatAnimation(32));
         if (draw == 2) {
-            show.cycle.Rectangle9Click();
+            show.Rectangle9.click();
         } else {
             restTicksUntil(0);
         }
@@ -270,22 +273,22 @@ TEST_F(DrawCycleEvents, ABallToRowTwoOrThreeStartsFromItsRowHeight) {
 TEST_F(DrawCycleEvents, ATileSpinsOncePerDrawAndAgainInALaterDraw) {
     const int number = state().Tirage[1];
     land();
-    EXPECT_TRUE(show.spinOf(number).Running());
-    finish(show.spinOf(number));
-    EXPECT_TRUE(show.spinOf(number).Enabled());
+    EXPECT_TRUE(show.spin(number).Running());
+    finish(show.spin(number));
+    EXPECT_TRUE(show.spin(number).Enabled());
     EXPECT_EQ(stage().tiles[static_cast<std::size_t>(number - 1)].angle(), 720.0F);
     show.cycle.TirageAlea();
-    EXPECT_FALSE(show.spinOf(number).Enabled());
+    EXPECT_FALSE(show.spin(number).Enabled());
     show.cycle.state.coup = 1;
     show.cycle.state.Tirage[1] = number;
     show.cycle.TirBoule(number);
     land();
-    EXPECT_TRUE(show.spinOf(number).Running());
+    EXPECT_TRUE(show.spin(number).Running());
 }
 
 TEST_F(DrawCycleEvents, AnOverflowingCounterStopsTheHandlerAndTheNextEventStillWorks) {
     show.cycle.state.cinqsec = INT32_MAX;
-    EXPECT_THROW(show.cycle.entredeuxTimer(), ShowError);
+    EXPECT_THROW(tick(show.entredeux), ShowError);
     EXPECT_EQ(state().cinqsec, INT32_MAX);
     land();
     EXPECT_EQ(state().cinqsec, 0);

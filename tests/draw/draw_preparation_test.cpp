@@ -96,7 +96,7 @@ TEST_F(DrawPreparation, PutsTheBoardButtonAndBallBackWhateverTheLastDrawLeft) {
         show.stage.setTileFill(k, 0xFF123456);
         show.stage.setTileStroke(k, 0xFFFFFFFF);
         show.stage.setTileTextColour(k, 0xFFFFFFFF);
-        show.spinOf(k).setEnabled(true);
+        show.spin(k).setEnabled(true);
     }
     show.stage.nextDrawButtonVisible = true;
     show.stage.ballPicture = BallPicture::Yellow;
@@ -107,7 +107,7 @@ TEST_F(DrawPreparation, PutsTheBoardButtonAndBallBackWhateverTheLastDrawLeft) {
         EXPECT_EQ(show.stage.tile(k).fill, 0xFFFFFFFFU) << k;
         EXPECT_EQ(show.stage.tile(k).stroke, 0xFFB9C0D7U) << k;
         EXPECT_EQ(show.stage.tile(k).text, 0xFF000000U) << k;
-        EXPECT_FALSE(show.spinOf(k).Enabled()) << k;
+        EXPECT_FALSE(show.spin(k).Enabled()) << k;
     }
     EXPECT_FALSE(show.stage.nextDrawButtonVisible);
     EXPECT_EQ(show.stage.ballPicture, BallPicture::Blue);

@@ -94,7 +94,7 @@ TEST_F(DrawTimeline, ADrawEndedByAClickTwentySecondsIntoTheRest) {
     const double L = playDraw(0.0);
     platform.advanceTo(L + 20.0);
     ASSERT_TRUE(show.stage.nextDrawButtonVisible);
-    show.cycle.Rectangle9Click();
+    show.Rectangle9.click();
     const std::uint64_t ticks = platform.ticksDelivered();
 
     const double prepared = when([&] { return state().numtir == 2; });

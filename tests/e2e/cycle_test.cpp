@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <iostream>
 
+#include "assets/facts/show_facts.h"
 #include "e2e/display_fixture.h"
 #include "e2e/landing_watch.h"
 #include "e2e/text_reading.h"
@@ -12,8 +13,6 @@
 namespace pelora::e2e {
 namespace {
 
-constexpr int ballsPerDraw = 12;
-constexpr int blueBalls = 7;
 // Twelve flights of at most 3 s and eleven pauses of 5 s, with room to spare.
 constexpr auto wholeDrawTimeout = std::chrono::seconds(110);
 constexpr auto restStepTimeout = std::chrono::seconds(20);

@@ -7,14 +7,6 @@
 namespace pelora::e2e {
 namespace {
 
-// Tile boxes on the board, numbers 1 to 28; the rows and columns are not evenly spaced.
-constexpr std::array<QPoint, tileCount> tileCorners{{
-    {24, 24},  {168, 24},  {312, 24},  {464, 24},  {608, 24},  {760, 24},  {912, 24},
-    {24, 148}, {168, 148}, {312, 148}, {464, 148}, {608, 148}, {760, 148}, {912, 148},
-    {24, 275}, {168, 276}, {312, 276}, {464, 276}, {608, 276}, {760, 276}, {912, 276},
-    {24, 404}, {168, 404}, {312, 404}, {464, 404}, {608, 404}, {760, 404}, {912, 404},
-}};
-constexpr double tileSize = 100.0;
 constexpr int ringPoints = 48;
 constexpr double ringRadius = 40.0;
 constexpr double ringShareNeeded = 0.6;
@@ -51,8 +43,10 @@ QPointF boardOrigin(const FrameExtents& frame) {
 }
 
 QRectF tileBox(QPointF boardOrigin, int number) {
-    const QPoint corner = tileCorners.at(static_cast<std::size_t>(number - 1));
-    return {boardOrigin + QPointF(corner), QSizeF(tileSize, tileSize)};
+    const TilePlace place = tilePlace(number);
+    const auto size = static_cast<qreal>(tileSize);
+    return {boardOrigin + QPointF(static_cast<qreal>(place.x), static_cast<qreal>(place.y)),
+            QSizeF(size, size)};
 }
 
 double flightSeconds(int number) {

@@ -11,35 +11,26 @@
 #include <functional>
 #include <vector>
 
+#include "assets/facts/show_facts.h"
 #include "e2e/x_window.h"
 
 namespace pelora::e2e {
 
 namespace box {
-inline constexpr QSize client{1095, 684};
-inline constexpr QRect header{0, 0, 1095, 85};
-inline constexpr QRect footer{0, 634, 1095, 50};
+inline constexpr QSize client{clientWidth, clientHeight};
+inline constexpr QRect header{0, 0, clientWidth, 85};
+inline constexpr QRect footer{0, 634, clientWidth, 50};
 inline constexpr QRect lesLabel{659, 0, 65, 85};
 inline constexpr QRect indicator{724, 20, 40, 45};
 inline constexpr QRect heading{774, 0, 311, 85};
 inline constexpr QRect statusLabel{160, 634, 785, 50};
 inline constexpr QRect nextButton{1025, 642, 50, 34};
-inline constexpr QSizeF board{1041, 520};
+inline constexpr QSizeF board{boardBox.width, boardBox.height};
 inline constexpr int recapTitleHeight = 49;
 // The first block of the recap table's first row, relative to the recap panel: the table's
 // place, its frame and content inset, and the cell padding.
 inline constexpr QPoint recapFirstBlock{16 + 2 + 3, 60 + 2 + 3};
 }  // namespace box
-
-namespace colour {
-inline constexpr std::uint32_t white = 0xFFFFFFFF;
-inline constexpr std::uint32_t headerRed = 0xFF9F3131;
-inline constexpr std::uint32_t footerBrown = 0xFFA52A2A;
-inline constexpr std::uint32_t boardGrey = 0xFFDDDDDD;
-inline constexpr std::uint32_t boardStroke = 0xFFC0C0C0;
-inline constexpr std::uint32_t blue = 0xFF0666FF;
-inline constexpr std::uint32_t yellow = 0xFFFFC412;
-}  // namespace colour
 
 // The frame the show lays itself out for where the window manager publishes none: that of the
 // desktop it is made on, openbox's.
@@ -49,7 +40,6 @@ inline constexpr FrameExtents assumedFrame{1, 1, 20, 1};
 // frame and caption bar included.
 QPointF boardOrigin(const FrameExtents& frame);
 
-constexpr int tileCount = 28;
 // The tile of a number (1..28) in the client area.
 QRectF tileBox(QPointF boardOrigin, int number);
 // Balls to the three left-hand columns fly 2 seconds, to the four others 3.

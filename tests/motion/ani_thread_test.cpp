@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_node.h"
+#include "counting_node.h"
 #include "finish_log.h"
 #include "motion/error.h"
 #include "motion/float_animation.h"
@@ -31,7 +31,7 @@ protected:
     }
 
     SimulatedPlatform platform;  // first, so that it outlives what follows
-    FakeNode node;
+    CountingNode node;
     FinishLog log;
 };
 
@@ -123,8 +123,8 @@ struct WalkCase {
     std::string name;
     // Done by the newest animation's finish (oldest on X, middle on Y); returns the field of the
     // one expected to be ticked still.
-    std::function<FakeField*(std::unique_ptr<TFloatAnimation>& oldest,
-                             std::unique_ptr<TFloatAnimation>& middle, FakeNode& node)>
+    std::function<CountingField*(std::unique_ptr<TFloatAnimation>& oldest,
+                                 std::unique_ptr<TFloatAnimation>& middle, CountingNode& node)>
         onNewestFinish;
 };
 
@@ -139,7 +139,7 @@ TEST_P(WalkTest, EntriesLeftUnvisitedAreStillTickedWhenAHandlerRemovesOthers) {
     auto oldest = make(Aim{"Position.X", 10.0F});
     auto middle = make(Aim{"Position.Y", 10.0F});
     auto newest = make(Aim{"RotationAngle", 0.05F});
-    FakeField* survivor = nullptr;
+    CountingField* survivor = nullptr;
     log.during = [&](TFloatAnimation& sender) {
         if (&sender == newest.get()) {
             survivor = GetParam().onNewestFinish(oldest, middle, node);
@@ -156,17 +156,17 @@ TEST_P(WalkTest, EntriesLeftUnvisitedAreStillTickedWhenAHandlerRemovesOthers) {
 
 INSTANTIATE_TEST_SUITE_P(Removals, WalkTest,
                          ::testing::Values(WalkCase{"StopMiddle",
-                                                    [](auto&, auto& middle, FakeNode& n) {
+                                                    [](auto&, auto& middle, CountingNode& n) {
                                                         middle->setEnabled(false);
                                                         return &n.x();
                                                     }},
                                            WalkCase{"StopOldest",
-                                                    [](auto& oldest, auto&, FakeNode& n) {
+                                                    [](auto& oldest, auto&, CountingNode& n) {
                                                         oldest->setEnabled(false);
                                                         return &n.y();
                                                     }},
                                            WalkCase{"DestroyMiddle",
-                                                    [](auto&, auto& middle, FakeNode& n) {
+                                                    [](auto&, auto& middle, CountingNode& n) {
                                                         middle.reset();
                                                         return &n.x();
                                                     }}),

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "fake_node.h"
+#include "counting_node.h"
 #include "motion/float_animation.h"
 
 namespace pelora::testing {
@@ -40,7 +40,7 @@ struct Aim {
     float stop = 100.0F;
 };
 
-inline void aim(TFloatAnimation& animation, FakeNode& node, const Aim& how) {
+inline void aim(TFloatAnimation& animation, CountingNode& node, const Aim& how) {
     animation.setParent(&node);
     animation.setPropertyName(how.path);
     animation.Duration = how.duration;

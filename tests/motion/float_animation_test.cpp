@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_node.h"
+#include "counting_node.h"
 #include "finish_log.h"
 #include "motion/ani_thread.h"
 #include "support/simulated_platform.h"
@@ -30,7 +30,7 @@ protected:
     }
 
     SimulatedPlatform platform;  // first, so that it outlives what follows
-    FakeNode node;
+    CountingNode node;
     FinishLog log;
     TFloatAnimation animation;  // Position.X of node, 0 -> 100 in 1 s
 };
@@ -146,17 +146,32 @@ TEST_F(FloatAnimationTest, FlightEndsVerticalFirstThenHorizontalThenItsFinish) {
     EXPECT_EQ(platform.timerCount(), 0U);
 }
 
-TEST_F(FloatAnimationTest, EnabledTrueAfterANaturalEndDoesNothing) {
+// After a natural end Enabled stays true; switching it on again starts nothing, and switching it
+// off only re-arms: neither writes the property nor fires a finish.
+class SwitchAfterANaturalEndTest : public FloatAnimationTest,
+                                   public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SwitchAfterANaturalEndTest, DoesNothingVisible) {
+    const bool switchTo = GetParam();
     animation.setEnabled(true);
     ASSERT_TRUE(runToEnd(animation));
+    ASSERT_TRUE(animation.Enabled());
     node.x().value = 7.0F;
     const int writes = node.x().writes;
-    animation.setEnabled(true);
+    animation.setEnabled(switchTo);
     EXPECT_FALSE(animation.Running());
+    EXPECT_EQ(animation.Enabled(), switchTo);
     EXPECT_EQ(node.x().value, 7.0F);
     EXPECT_EQ(node.x().writes, writes);
+    EXPECT_EQ(log.finished.size(), 1U) << "only the natural end fired";
+    EXPECT_TRUE(listed().empty());
     EXPECT_EQ(platform.timerCount(), 0U);
 }
+
+INSTANTIATE_TEST_SUITE_P(Switches, SwitchAfterANaturalEndTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& switchInfo) {
+                             return switchInfo.param ? "On" : "Off";
+                         });
 
 TEST_F(FloatAnimationTest, EnabledFalseOnARunningOneJumpsToStopValueAndFinishesInTheSetter) {
     animation.setEnabled(true);
@@ -175,18 +190,6 @@ TEST_F(FloatAnimationTest, EnabledFalseOnARunningOneJumpsToStopValueAndFinishesI
     EXPECT_FALSE(animation.Enabled());
     EXPECT_TRUE(listed().empty());
     EXPECT_EQ(platform.timerCount(), 0U);
-}
-
-TEST_F(FloatAnimationTest, EnabledFalseOnAnIdleOneDoesNothingVisible) {
-    animation.setEnabled(true);
-    ASSERT_TRUE(runToEnd(animation));
-    node.x().value = 7.0F;
-    const int writes = node.x().writes;
-    animation.setEnabled(false);
-    EXPECT_EQ(log.finished.size(), 1U) << "only the natural end fired";
-    EXPECT_EQ(node.x().value, 7.0F);
-    EXPECT_EQ(node.x().writes, writes);
-    EXPECT_FALSE(animation.Enabled());
 }
 
 TEST_F(FloatAnimationTest, DisabledInItsOwnFinishFiresNoSecondFinish) {
@@ -366,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, UnresolvedTargetTest,
 
 struct PathCase {
     std::string path;
-    FakeField& (*field)(FakeNode&);
+    CountingField& (*field)(CountingNode&);
 };
 
 void PrintTo(const PathCase& c, std::ostream* out) {
@@ -385,14 +388,15 @@ TEST_P(PathTest, MatchesNamesIgnoringCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, PathTest,
-    ::testing::Values(PathCase{"position.x", [](FakeNode& n) -> FakeField& { return n.x(); }},
-                      PathCase{"POSITION.Y", [](FakeNode& n) -> FakeField& { return n.y(); }},
-                      PathCase{"rotationANGLE",
-                               [](FakeNode& n) -> FakeField& { return n.rotationAngle; }}));
+    ::testing::Values(
+        PathCase{"position.x", [](CountingNode& n) -> CountingField& { return n.x(); }},
+        PathCase{"POSITION.Y", [](CountingNode& n) -> CountingField& { return n.y(); }},
+        PathCase{"rotationANGLE",
+                 [](CountingNode& n) -> CountingField& { return n.rotationAngle; }}));
 
 struct CacheCase {
     std::string name;
-    std::function<void(TFloatAnimation&, FakeNode& node, FakeNode& other)> between;
+    std::function<void(TFloatAnimation&, CountingNode& node, CountingNode& other)> between;
     bool resolvesAgain;
 };
 
@@ -405,7 +409,7 @@ class TargetCacheTest : public FloatAnimationTest,
 
 // Counts the path look-ups made by a second start, after the first run ended by itself.
 TEST_P(TargetCacheTest, IsReleasedOnlyByStopANewParentOrANewName) {
-    FakeNode other;
+    CountingNode other;
     animation.Start();
     ASSERT_TRUE(runToEnd(animation));
     GetParam().between(animation, node, other);
@@ -417,23 +421,29 @@ TEST_P(TargetCacheTest, IsReleasedOnlyByStopANewParentOrANewName) {
 INSTANTIATE_TEST_SUITE_P(
     Between, TargetCacheTest,
     ::testing::Values(
-        CacheCase{"NaturalEnd", [](TFloatAnimation&, FakeNode&, FakeNode&) {}, false},
-        CacheCase{"StopWhileIdle", [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.Stop(); },
-                  true},
+        CacheCase{"NaturalEnd", [](TFloatAnimation&, CountingNode&, CountingNode&) {}, false},
+        CacheCase{"StopWhileIdle",
+                  [](TFloatAnimation& a, CountingNode&, CountingNode&) { a.Stop(); }, true},
         CacheCase{"NameInOtherCase",
-                  [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.setPropertyName("POSITION.x"); },
+                  [](TFloatAnimation& a, CountingNode&, CountingNode&) {
+                      a.setPropertyName("POSITION.x");
+                  },
                   false},
         CacheCase{"OtherName",
-                  [](TFloatAnimation& a, FakeNode&, FakeNode&) { a.setPropertyName("Position.Y"); },
+                  [](TFloatAnimation& a, CountingNode&, CountingNode&) {
+                      a.setPropertyName("Position.Y");
+                  },
                   true},
-        CacheCase{"SameParent", [](TFloatAnimation& a, FakeNode& n, FakeNode&) { a.setParent(&n); },
+        CacheCase{"SameParent",
+                  [](TFloatAnimation& a, CountingNode& n, CountingNode&) { a.setParent(&n); },
                   false},
         CacheCase{"OtherParent",
-                  [](TFloatAnimation& a, FakeNode&, FakeNode& o) { a.setParent(&o); }, true}),
+                  [](TFloatAnimation& a, CountingNode&, CountingNode& o) { a.setParent(&o); },
+                  true}),
     [](const auto& test) { return test.param.name; });
 
 TEST_F(FloatAnimationTest, NewParentIsDrivenAfterTheCacheIsReleased) {
-    FakeNode other;
+    CountingNode other;
     animation.Start();
     ASSERT_TRUE(runToEnd(animation));
     const int writes = node.x().writes;

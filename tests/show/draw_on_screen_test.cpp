@@ -3,15 +3,15 @@
 
 #include <cmath>
 
+#include "assets/facts/show_facts.h"
 #include "draw/publisher.h"
-#include "show_colours.h"
 #include "show_fixture.h"
 #include "support/pixel_probe.h"
 
 namespace pelora::testing {
 namespace {
 
-using namespace colours;
+using namespace colour;
 
 class DrawOnScreen : public ShowFixture {
 protected:
@@ -115,8 +115,8 @@ TEST_F(DrawOnScreen, TheEndOfADrawShowsThePublisherInTheHeading) {
     EXPECT_EQ(scene().Label4().text(), "Tirage N°1 terminé");
     for (int ball = 1; ball <= 12; ++ball) {
         const QPointF tile = tileOrigin(state().Tirage[ball]);
-        EXPECT_TRUE(
-            sameColour(pixelAt(image, tile.x() + 12, tile.y() + 50), ball <= 7 ? blue : yellow, 3));
+        EXPECT_TRUE(sameColour(pixelAt(image, tile.x() + 12, tile.y() + 50),
+                               ball <= blueBalls ? blue : yellow, 3));
     }
 }
 

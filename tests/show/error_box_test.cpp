@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/facts/show_facts.h"
 #include "motion/ani_thread.h"
 #include "motion/error.h"
 #include "motion/float_animation.h"
@@ -94,7 +95,7 @@ TEST_F(ErrorBox, AnErrorInAFrameTickLeavesTheFlightAndThePauseRunningBehindTheBo
 
 TEST_F(ErrorBox, AnErrorInTheRestCountdownLeavesTheCountdownTickingBehindTheBox) {
     start();
-    const double restStart = runUntil([&] { return state().coup == DrawCycle::ballsPerDraw + 1; });
+    const double restStart = runUntil([&] { return state().coup == ballsPerDraw + 1; });
     runUntil([&] { return state().cinqmn == DrawCycle::boardOutAt + 1; });
     // The board's slide-out, started from the countdown's tick, finds no frame timer.
     platform.refuseNextTimerOfPeriod(TAniThread::periodMs, 12);

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "show_colours.h"
+#include "assets/facts/show_facts.h"
 #include "show_fixture.h"
 #include "support/pixel_probe.h"
 
 namespace pelora::testing {
 namespace {
 
-using namespace colours;
+using namespace colour;
 
 class FirstFrame : public ShowFixture {
 protected:
@@ -41,10 +41,10 @@ TEST_F(FirstFrame, TheBoardIsCentredWithTwentyEightWhiteTiles) {
     EXPECT_EQ(boardX, static_cast<float>(form->Width) / 2.0F - 520.5F);
     EXPECT_EQ(boardY, static_cast<float>(form->Height) / 2.0F - 260.0F);
     expectColour(boardX + 12, boardY + 136, boardGrey, "board between rows");
-    for (int number = 1; number <= 28; ++number) {
+    for (int number = 1; number <= tileCount; ++number) {
         const QPointF tile = tileOrigin(number);
         expectColour(tile.x() + 12, tile.y() + 50, white, "tile fill");
-        expectColour(tile.x() + 1.5, tile.y() + 50, tileStroke, "tile stroke");
+        expectColour(tile.x() + 1.5, tile.y() + 50, tileStrokeAtRest, "tile stroke");
         EXPECT_GT(countColour(image, {tile.x() + 20, tile.y() + 25, 60, 50}, black), 30)
             << "number " << number;
     }

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "show_colours.h"
+#include "assets/facts/show_facts.h"
 #include "show_fixture.h"
 #include "stage/recap_table.h"
 #include "stage/recap_table_view.h"
@@ -16,7 +16,7 @@
 namespace pelora::testing {
 namespace {
 
-using namespace colours;
+using namespace colour;
 
 class RecapOnScreen : public ShowFixture {
 protected:
@@ -52,9 +52,9 @@ TEST_F(RecapOnScreen, TheFinishedDrawShowsAsOneRowOfBlocks) {
     for (int column = 0; column <= 12; ++column) {
         SCOPED_TRACE("column " + std::to_string(column));
         const QRect block = firstRowCell(column).adjusted(3, 3, -3, -3);
-        const std::uint32_t fill = column == 0 ? headerRed : column <= 7 ? blue : yellow;
+        const std::uint32_t fill = column == 0 ? headerRed : column <= blueBalls ? blue : yellow;
         EXPECT_TRUE(hasColourAt(image, block.left() + 1, block.top() + 1, fill));
-        EXPECT_GT(countColour(image, block, column <= 7 ? white : black, 24), 40);
+        EXPECT_GT(countColour(image, block, column <= blueBalls ? white : black, 24), 40);
     }
     EXPECT_FALSE(form->recapTable().view().verticalScrollBar()->isVisible());
 }

@@ -12,6 +12,7 @@
 #include <random>
 #include <set>
 
+#include "assets/facts/show_facts.h"
 #include "show_fixture.h"
 #include "stage/show_view.h"
 
@@ -60,8 +61,8 @@ protected:
 
     // One thing the operator, a passer-by or the machine does at a random moment.
     void disturb() {
-        std::uniform_real_distribution<double> x(0.0, 1095.0);
-        std::uniform_real_distribution<double> y(0.0, 684.0);
+        std::uniform_real_distribution<double> x(0.0, clientWidth);
+        std::uniform_real_distribution<double> y(0.0, clientHeight);
         switch (std::uniform_int_distribution<int>(0, 9)(random)) {
             case 0:
                 clickAt({1050.0, 659.0});  // ">>", or the footer where it is hidden
@@ -125,7 +126,7 @@ protected:
         ASSERT_EQ(numbers.size(), 12U) << "draw " << draw;
         int blue = 0;
         int yellow = 0;
-        for (int k = 1; k <= 28; ++k) {
+        for (int k = 1; k <= tileCount; ++k) {
             const std::uint32_t fill = scene().tile(k).fillColor();
             blue += fill == scene().Rectangle5().fillColor() ? 1 : 0;
             yellow += fill == scene().Rectangle6().fillColor() ? 1 : 0;

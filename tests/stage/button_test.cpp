@@ -4,10 +4,12 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "assets/facts/show_facts.h"
 #include "stage/hover_feedback.h"
 #include "stage/scene_render.h"
 #include "stage/show_scene.h"
@@ -17,8 +19,10 @@
 namespace pelora {
 namespace {
 
-constexpr std::uint32_t yellow = 0xFFFFC412U;
-constexpr std::uint32_t blue = 0xFF0666FFU;
+using colour::black;
+using colour::blue;
+using colour::white;
+using colour::yellow;
 
 // Points of the client area around the ">>" button at (1025, 642, 50, 34).
 const QPointF footerLeftOfButton(1000.0, 659.0);
@@ -103,14 +107,14 @@ TEST_F(ButtonTest, LeavingTheWindowIsALeave) {
 TEST_F(ButtonTest, HoverColoursFollowEnterAndLeave) {
     moveTo(onTheText);
     EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
-    EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
+    EXPECT_EQ(scene.Label3().textColor(), black);
     const QImage frame = renderScene(scene);
     testing::saveForLooking(frame.copy(900, 600, 195, 84), "stage-hovered-button");
     EXPECT_TRUE(testing::hasColourAt(frame, 1030, 647, yellow));
-    EXPECT_GT(testing::countColour(frame, {1027, 644, 46, 30}, 0xFF000000U, 60), 30);
+    EXPECT_GT(testing::countColour(frame, {1027, 644, 46, 30}, black, 60), 30);
     moveTo(footerLeftOfButton);
     EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
-    EXPECT_EQ(scene.Label3().textColor(), 0xFFFFFFFFU);
+    EXPECT_EQ(scene.Label3().textColor(), white);
 }
 
 // The swatch is read at the event, not when the handlers were bound.
@@ -147,19 +151,36 @@ TEST_F(ButtonTest, ClickCallsTheHandlerOnce) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(ButtonTest, PressOnTheButtonReleasedElsewhereIsNoClick) {
-    send(QEvent::MouseButtonPress, onTheText, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, footerLeftOfButton, Qt::LeftButton);
+struct Gesture {
+    const char* name;
+    QPointF pressAt;
+    QPointF releaseAt;
+    Qt::MouseButton button;
+};
+
+void PrintTo(const Gesture& gesture, std::ostream* out) {
+    *out << gesture.name;
+}
+
+class NotAClickTest : public ButtonTest, public ::testing::WithParamInterface<Gesture> {};
+
+// A press and release that is not a left click on the button calls nothing, and leaves the
+// button taking the next real click.
+TEST_P(NotAClickTest, CallsNoHandlerAndTheNextClickCounts) {
+    const Gesture& gesture = GetParam();
+    send(QEvent::MouseButtonPress, gesture.pressAt, gesture.button);
+    send(QEvent::MouseButtonRelease, gesture.releaseAt, gesture.button);
     EXPECT_EQ(clicks, 0);
     click(onTheText);
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ButtonTest, RightButtonIsNoClick) {
-    send(QEvent::MouseButtonPress, onTheText, Qt::RightButton);
-    send(QEvent::MouseButtonRelease, onTheText, Qt::RightButton);
-    EXPECT_EQ(clicks, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, NotAClickTest,
+    ::testing::Values(Gesture{"PressOnTheButtonReleasedElsewhere", onTheText, footerLeftOfButton,
+                              Qt::LeftButton},
+                      Gesture{"RightButton", onTheText, onTheText, Qt::RightButton}),
+    [](const ::testing::TestParamInfo<Gesture>& gestureInfo) { return gestureInfo.param.name; });
 
 // An error thrown by a handler reaches the scene's error handler, and Qt is left working: the
 // next click and the next crossing arrive as usual.
@@ -202,13 +223,13 @@ TEST_F(ButtonTest, ShowingOrHidingKeepsTheColours) {
     scene.Rectangle9().setVisible(false);
     scene.Rectangle9().setVisible(true);
     EXPECT_EQ(scene.Rectangle9().fillColor(), blue);
-    EXPECT_EQ(scene.Label3().textColor(), 0xFFFFFFFFU);
+    EXPECT_EQ(scene.Label3().textColor(), white);
 
     moveTo(onTheText);
     scene.Rectangle9().setVisible(false);  // as the click handler does
     EXPECT_EQ(leaves, 0);
     EXPECT_EQ(scene.Rectangle9().fillColor(), yellow);
-    EXPECT_EQ(scene.Label3().textColor(), 0xFF000000U);
+    EXPECT_EQ(scene.Label3().textColor(), black);
     moveTo(footerLeftOfButton);
     EXPECT_EQ(leaves, 1);
     EXPECT_EQ(scene.Rectangle9().fillColor(), blue);

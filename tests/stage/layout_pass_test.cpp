@@ -81,7 +81,7 @@ TEST_F(LayoutPassTest, SlidesRunBetweenTheEndPoints) {
     EXPECT_EQ(scene.FloatAnimation(32).StopValue, p1);
     EXPECT_EQ(scene.Rectangle2().positionX(), p1);
     EXPECT_EQ(scene.Rectangle10().positionX(), p1);
-    EXPECT_GT(p2, ShowScene::clientWidth);
+    EXPECT_GT(p2, static_cast<float>(clientWidth));
 }
 
 struct SizeCase {

@@ -13,6 +13,7 @@
 #include <array>
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "stage/layout_pass.h"
 #include "stage/recap_model.h"
 #include "stage/recap_table.h"
@@ -23,13 +24,13 @@
 
 namespace pelora::testing {
 
-inline constexpr std::uint32_t white = 0xFFFFFFFFU;
-inline constexpr std::uint32_t black = 0xFF000000U;
-inline constexpr std::uint32_t headerRed = 0xFF9F3131U;
-inline constexpr std::uint32_t blue = 0xFF0666FFU;
-inline constexpr std::uint32_t yellow = 0xFFFFC412U;
-inline constexpr std::uint32_t gridLine = 0xFFF0F0F0U;
-inline constexpr std::uint32_t frameGrey = 0xFF7A7A7AU;
+using colour::black;
+using colour::blue;
+using colour::headerRed;
+using colour::tableFrame;
+using colour::tableGridLine;
+using colour::white;
+using colour::yellow;
 
 struct DrawRow {
     std::string label;

@@ -184,8 +184,8 @@ TEST_F(RecapTableInput, TheTableSlidesWithThePanel) {
         const QRect block =
             cellOnScreen(0, 1).adjusted(3, 3, -3, -3).translated(static_cast<int>(shift), 0);
         EXPECT_TRUE(hasColourAt(image, block.left(), block.top(), headerRed));
-        EXPECT_TRUE(hasColourAt(image, block.left() - 3, block.top(), gridLine, 1));
-        EXPECT_TRUE(hasColourAt(image, block.left() - 5, block.top(), frameGrey));
+        EXPECT_TRUE(hasColourAt(image, block.left() - 3, block.top(), tableGridLine, 1));
+        EXPECT_TRUE(hasColourAt(image, block.left() - 5, block.top(), tableFrame));
         EXPECT_GT(countColour(image, block, white, 24), 100) << "the label";
     }
 }

@@ -59,13 +59,13 @@ TEST_F(RecapTableRender, FrameAndGapAroundTheCells) {
     append(firstDraw);
     const QImage image = frame();
     const int middleY = tableTop + 300;
-    EXPECT_TRUE(hasColourAt(image, tableLeft, middleY, frameGrey));
+    EXPECT_TRUE(hasColourAt(image, tableLeft, middleY, tableFrame));
     EXPECT_TRUE(hasColourAt(image, tableLeft + 1, middleY, white));
-    EXPECT_TRUE(hasColourAt(image, tableLeft + tableWidth - 1, middleY, frameGrey));
+    EXPECT_TRUE(hasColourAt(image, tableLeft + tableWidth - 1, middleY, tableFrame));
     EXPECT_TRUE(hasColourAt(image, tableLeft + tableWidth - 2, middleY, white));
-    EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop, frameGrey));
+    EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop, tableFrame));
     EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop + 1, white));
-    EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop + tableHeight - 1, frameGrey));
+    EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop + tableHeight - 1, tableFrame));
     EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop + tableHeight - 2, white));
     EXPECT_TRUE(hasColourAt(image, tableLeft - 1, middleY, 0xFFDDDDDDU)) << "the panel outside";
 }
@@ -80,8 +80,8 @@ TEST_F(RecapTableRender, LightLinesOnEveryBoundaryAndNotBeyond) {
     for (int column = 0; column <= 13; ++column) {
         const int x = cellsLeft + (column < 13 ? columnStart(column) : cellsWidth - 1);
         SCOPED_TRACE("boundary before column " + std::to_string(column));
-        EXPECT_TRUE(hasColourAt(image, x, rowMiddle, gridLine, 1));
-        EXPECT_TRUE(hasColourAt(image, x, rowMiddle + 50, gridLine, 1));
+        EXPECT_TRUE(hasColourAt(image, x, rowMiddle, tableGridLine, 1));
+        EXPECT_TRUE(hasColourAt(image, x, rowMiddle + 50, tableGridLine, 1));
         if (column > 0) {
             EXPECT_TRUE(hasColourAt(image, x - 1, rowMiddle, white)) << "gap left of the line";
         }
@@ -89,7 +89,8 @@ TEST_F(RecapTableRender, LightLinesOnEveryBoundaryAndNotBeyond) {
     for (const int y : {cellsTop, cellsTop + 50, cellsTop + 99}) {
         SCOPED_TRACE("row boundary at " + std::to_string(y));
         for (const int column : {0, 5, 12}) {
-            EXPECT_TRUE(hasColourAt(image, cellsLeft + columnStart(column) + 30, y, gridLine, 1));
+            EXPECT_TRUE(
+                hasColourAt(image, cellsLeft + columnStart(column) + 30, y, tableGridLine, 1));
         }
     }
     const QRect rightOfCells(cellsLeft + cellsWidth, cellsTop, 60, 100);
@@ -140,7 +141,7 @@ TEST_F(RecapTableRender, NinthRowShowsOnlyItsTop) {
     EXPECT_TRUE(hasColourAt(image, ninth.left() + 10, ninth.top() + 10, headerRed));
     EXPECT_TRUE(hasColourAt(image, ninth.left() + 10, ninth.top() + 15, headerRed));
     EXPECT_TRUE(hasColourAt(image, ninth.left() + 10, ninth.top() + 16, white));
-    EXPECT_TRUE(hasColourAt(image, ninth.left() + 10, ninth.top() + 17, frameGrey));
+    EXPECT_TRUE(hasColourAt(image, ninth.left() + 10, ninth.top() + 17, tableFrame));
     const QRect belowTable(tableLeft, tableTop + tableHeight, tableWidth, 30);
     EXPECT_EQ(countColour(image, belowTable, 0xFFDDDDDDU), belowTable.width() * 30)
         << "nothing of the ninth row below the frame";
@@ -186,12 +187,12 @@ TEST_F(RecapTableRender, SharpOnAHalfPixel) {
     int lines = 0;
     for (int y = cellsTop - 10; y < cellsTop + 100; ++y) {
         const std::uint32_t colour = pixelAt(image, x, y);
-        const bool known = sameColour(colour, white) || sameColour(colour, gridLine) ||
-                           sameColour(colour, blue) || sameColour(colour, frameGrey) ||
+        const bool known = sameColour(colour, white) || sameColour(colour, tableGridLine) ||
+                           sameColour(colour, blue) || sameColour(colour, tableFrame) ||
                            sameColour(colour, 0xFFDDDDDDU);
         EXPECT_TRUE(known) << hex(colour) << " at y " << y;
         blocks += sameColour(colour, blue) ? 1 : 0;
-        lines += sameColour(colour, gridLine) ? 1 : 0;
+        lines += sameColour(colour, tableGridLine) ? 1 : 0;
     }
     EXPECT_EQ(blocks, 2 * 44);
     EXPECT_EQ(lines, 3);

@@ -14,6 +14,7 @@
 #include <ostream>
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "stage/rectangle_node.h"
 
 namespace pelora {
@@ -109,18 +110,20 @@ TEST_P(RectanglePaint, MatchesTheFillUnderTheStroke) {
     }
 }
 
-constexpr std::uint32_t tileWhite = 0xFFFFFFFFU;
-constexpr std::uint32_t tileStroke = 0xFFB9C0D7U;
-constexpr std::uint32_t blue = 0xFF0666FFU;
+using colour::blue;
+using colour::boardGrey;
+using colour::boardStroke;
+using colour::tileStrokeAtRest;
+using colour::white;
 
 INSTANTIATE_TEST_SUITE_P(
     Looks, RectanglePaint,
-    ::testing::Values(Look{"Tile", tileWhite, tileStroke, 4.0F, 10.0F, 0.0F},
-                      Look{"TurningTile", blue, tileWhite, 4.0F, 10.0F, 37.0F},
+    ::testing::Values(Look{"Tile", white, tileStrokeAtRest, 4.0F, 10.0F, 0.0F},
+                      Look{"TurningTile", blue, white, 4.0F, 10.0F, 37.0F},
                       Look{"SquareCorners", 0xFFDDDDDDU, 0xFF404040U, 4.0F, 0.0F, 0.0F},
-                      Look{"RadiusUnderHalfTheStroke", tileWhite, blue, 6.0F, 2.0F, 0.0F},
-                      Look{"Board", 0xFFDDDDDDU, 0xFFC0C0C0U, 3.0F, 10.0F, 0.0F},
-                      Look{"Button", blue, tileWhite, 2.0F, 3.0F, 0.0F},
+                      Look{"RadiusUnderHalfTheStroke", white, blue, 6.0F, 2.0F, 0.0F},
+                      Look{"Board", boardGrey, boardStroke, 3.0F, 10.0F, 0.0F},
+                      Look{"Button", blue, white, 2.0F, 3.0F, 0.0F},
                       Look{"ThinStrokeLargeRadius", 0xFFA52A2AU, 0xFF000000U, 1.0F, 30.0F, 0.0F},
                       Look{"TranslucentFill", 0x80FF0000U, 0xFF0000FFU, 4.0F, 10.0F, 0.0F},
                       Look{"TranslucentStroke", 0xFFFFFF00U, 0x800000FFU, 4.0F, 10.0F, 0.0F}),

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <string>
 
+#include "assets/facts/show_facts.h"
 #include "stage/layout_pass.h"
 #include "stage/scene_render.h"
 #include "stage/show_scene.h"
@@ -17,14 +18,14 @@ using testing::hasColourAt;
 using testing::pixelAt;
 using testing::sameColour;
 
-constexpr std::uint32_t white = 0xFFFFFFFFU;
-constexpr std::uint32_t black = 0xFF000000U;
-constexpr std::uint32_t blue = 0xFF0666FFU;
-constexpr std::uint32_t headerRed = 0xFF9F3131U;
-constexpr std::uint32_t footerBrown = 0xFFA52A2AU;
-constexpr std::uint32_t boardGrey = 0xFFDDDDDDU;
-constexpr std::uint32_t silver = 0xFFC0C0C0U;
-constexpr std::uint32_t tileStroke = 0xFFB9C0D7U;
+using colour::black;
+using colour::blue;
+using colour::boardGrey;
+using colour::boardStroke;
+using colour::footerBrown;
+using colour::headerRed;
+using colour::tileStrokeAtRest;
+using colour::white;
 
 QImage solidPicture(std::uint32_t argb) {
     QImage picture(224, 225, QImage::Format_ARGB32);
@@ -40,9 +41,9 @@ protected:
 
     void prepareFirstFrame(std::int32_t outerWidth, std::int32_t outerHeight) {
         scene.Rectangle9().setFillColor(scene.Rectangle5().fillColor());
-        for (int k = 1; k <= ShowScene::tileCount; ++k) {
+        for (int k = 1; k <= tileCount; ++k) {
             scene.tile(k).setFillColor(scene.Rectangle7().fillColor());
-            scene.tile(k).setStrokeColor(tileStroke);
+            scene.tile(k).setStrokeColor(tileStrokeAtRest);
             scene.tileLabel(k).setTextColor(black);
         }
         scene.Label4().setText("Tirage en cours N°1");
@@ -84,16 +85,16 @@ TEST_F(RenderTest, HeaderWithItsIndicator) {
 
 TEST_F(RenderTest, CentredBoardOfWhiteTilesWithBlackNumbers) {
     const QImage frame = renderScene(scene);
-    EXPECT_TRUE(hasColourAt(frame, 45, 360, boardGrey));  // left of the first column
-    EXPECT_TRUE(hasColourAt(frame, 36, 360, silver));     // board border, x 35 to 38
-    EXPECT_TRUE(hasColourAt(frame, 34, 360, white));      // window fill left of the board
-    EXPECT_TRUE(hasColourAt(frame, 1078, 360, white));    // and right of it
-    for (int k = 1; k <= ShowScene::tileCount; ++k) {
+    EXPECT_TRUE(hasColourAt(frame, 45, 360, boardGrey));    // left of the first column
+    EXPECT_TRUE(hasColourAt(frame, 36, 360, boardStroke));  // board border, x 35 to 38
+    EXPECT_TRUE(hasColourAt(frame, 34, 360, white));        // window fill left of the board
+    EXPECT_TRUE(hasColourAt(frame, 1078, 360, white));      // and right of it
+    for (int k = 1; k <= tileCount; ++k) {
         SCOPED_TRACE("tile " + std::to_string(k));
         const QPointF fill = onTile(k, 12, 50);
         EXPECT_TRUE(hasColourAt(frame, fill.x(), fill.y(), white));
         const QPointF stroke = onTile(k, 2, 50);
-        EXPECT_TRUE(hasColourAt(frame, stroke.x(), stroke.y(), tileStroke));
+        EXPECT_TRUE(hasColourAt(frame, stroke.x(), stroke.y(), tileStrokeAtRest));
         const QPointF number = onTile(k, 20, 25);
         EXPECT_GT(countColour(frame, {number, QSizeF(60, 50)}, black, 40), 60);
     }
@@ -142,7 +143,7 @@ TEST_F(RenderTest, TileFifteenSitsOnePixelHigher) {
     const auto topEdge = [&](int k) {
         const QPointF column = onTile(k, 50, 0);
         for (int y = static_cast<int>(column.y()) - 5; y < static_cast<int>(column.y()) + 5; ++y) {
-            if (sameColour(pixelAt(frame, column.x(), y), tileStroke)) {
+            if (sameColour(pixelAt(frame, column.x(), y), tileStrokeAtRest)) {
                 return y;
             }
         }
@@ -209,9 +210,9 @@ TEST_F(RenderTest, RecapPanelCoversTheBoardWhenShown) {
     EXPECT_TRUE(hasColourAt(frame, tile.x(), tile.y(), boardGrey));
     EXPECT_TRUE(hasColourAt(frame, 100, 590, boardGrey));           // over the ball sprite too
     EXPECT_TRUE(hasColourAt(frame, 35 + 100, 101.5 + 300, white));  // the table's place
-    EXPECT_TRUE(hasColourAt(frame, 35 + 16.5, 101.5 + 300, 0xFF7A7A7AU));  // its frame
-    EXPECT_TRUE(hasColourAt(frame, 36, 300, silver));                      // the panel's border
-    EXPECT_GT(countColour(frame, {35, 101.5, 1041, 49}, 0xFFA52A2AU, 8), 1500);  // the title
+    EXPECT_TRUE(hasColourAt(frame, 35 + 16.5, 101.5 + 300, colour::tableFrame));  // its frame
+    EXPECT_TRUE(hasColourAt(frame, 36, 300, boardStroke));  // the panel's border
+    EXPECT_GT(countColour(frame, {35, 101.5, 1041, 49}, footerBrown, 8), 1500);  // the title
 }
 
 TEST_F(RenderTest, ScaledRenderHasMoreDevicePixels) {

@@ -98,7 +98,7 @@ TEST_F(ShowSceneTest, TilesTheirNumbersAndSpins) {
     const float rows[4] = {24, 148, 276, 404};
     const int spins[28] = {6,  3,  4,  5,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
                            17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30};
-    for (int k = 1; k <= ShowScene::tileCount; ++k) {
+    for (int k = 1; k <= tileCount; ++k) {
         SCOPED_TRACE("tile " + std::to_string(k));
         const auto index = static_cast<std::size_t>(k - 1);
         const float y = k == 15 ? 275.0F : rows[index / 7];
@@ -152,7 +152,7 @@ TEST_F(ShowSceneTest, SlidesAndFlightAnimations) {
         EXPECT_EQ(scene.FloatAnimation(n).Parent(), nullptr) << n;
         EXPECT_TRUE(scene.FloatAnimation(n).PropertyName().empty()) << n;
     }
-    for (int n = 1; n <= ShowScene::animationCount; ++n) {
+    for (int n = 1; n <= animationCount; ++n) {
         EXPECT_FALSE(scene.FloatAnimation(n).Enabled()) << n;
         EXPECT_FALSE(scene.FloatAnimation(n).Running()) << n;
     }

@@ -1,23 +1,28 @@
-// The show's draw logic wired as the window wires it (timers, the 34 animations, handlers, the
-// layout pass) over a recording stage instead of a scene. With the simulated platform it runs
-// whole draws in simulated time, without Qt.
+// The show's draw logic wired by the window's own binding (CycleHandlers) over a recording stage
+// instead of a scene: the timers, the 34 animations set up as the scene description sets them,
+// the ">>" button as a fake, and the plain-arithmetic half of the layout pass. With the simulated
+// platform it runs whole draws in simulated time, without Qt.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "assets/facts/show_facts.h"
+#include "draw/cycle_handlers.h"
 #include "draw/draw_cycle.h"
 #include "motion/float_animation.h"
 #include "motion/timer.h"
+#include "support/fake_button.h"
 #include "support/recording_stage.h"
 
 namespace pelora::testing {
 
-class HeadlessShow {
+class HeadlessShow : public CycleHandlers<FakeButton> {
 public:
-    // The outer window size the layout pass reads: the client area plus a frame.
-    static constexpr std::int32_t outerWidth = 1111;
-    static constexpr std::int32_t outerHeight = 723;
+    // The outer window size the layout pass reads: the client area plus a frame of 8 pixels on
+    // each side and a caption bar.
+    static constexpr std::int32_t outerWidth = clientWidth + 16;
+    static constexpr std::int32_t outerHeight = clientHeight + 39;
 
     // Builds the elements as the scene description does; a platform must be installed.
     HeadlessShow();
@@ -30,30 +35,19 @@ public:
     void layoutPass();
 
     TFloatAnimation& FloatAnimation(std::int32_t n);
-    TFloatAnimation& spinOf(std::int32_t tile);
+    TFloatAnimation& spin(std::int32_t tile);
 
     RecordingStage stage;
     TTimer entredeux;
     TTimer repos5mn;
+    FakeButton Rectangle9;
 
 private:
-    std::array<TFloatAnimation, 34> animations_;  // before the cycle, which keeps references
+    // Before the cycle, which keeps references to them.
+    std::array<TFloatAnimation, animationCount> animations_;
 
 public:
     DrawCycle cycle;
-
-private:
-    void entredeuxTimer(TTimer& sender);
-    void repos5mnTimer(TTimer& sender);
-    void FloatAnimation1Finish(TFloatAnimation& sender);
-    void FloatAnimation31Finish(TFloatAnimation& sender);
-    void FloatAnimation32Finish(TFloatAnimation& sender);
-    void FloatAnimation33Finish(TFloatAnimation& sender);
-    void FloatAnimation34Finish(TFloatAnimation& sender);
-    CycleMotion motion();
 };
-
-// The animation that spins tile k: n1..n4 hold FloatAnimation6, 3, 4, 5; nk holds k + 2 after.
-std::int32_t spinAnimationNumber(std::int32_t tile);
 
 }  // namespace pelora::testing

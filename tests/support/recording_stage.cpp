@@ -4,16 +4,9 @@
 
 namespace pelora::testing {
 namespace {
-// Tile boxes in the board, as the window lays them out (tile 15 sits one pixel higher).
-constexpr std::array<std::array<float, 2>, 28> tileBoxes = {{
-    {24, 24},  {168, 24},  {312, 24},  {464, 24},  {608, 24},  {760, 24},  {912, 24},
-    {24, 148}, {168, 148}, {312, 148}, {464, 148}, {608, 148}, {760, 148}, {912, 148},
-    {24, 275}, {168, 276}, {312, 276}, {464, 276}, {608, 276}, {760, 276}, {912, 276},
-    {24, 404}, {168, 404}, {312, 404}, {464, 404}, {608, 404}, {760, 404}, {912, 404},
-}};
 
 std::size_t slot(std::int32_t number) {
-    if (number < 1 || number > 28) {
+    if (number < 1 || number > tileCount) {
         throw std::out_of_range("tile " + std::to_string(number));
     }
     return static_cast<std::size_t>(number - 1);
@@ -21,9 +14,10 @@ std::size_t slot(std::int32_t number) {
 }  // namespace
 
 RecordingStage::RecordingStage() {
-    for (std::size_t i = 0; i < tiles.size(); ++i) {
-        tiles[i].setX(tileBoxes[i][0]);
-        tiles[i].setY(tileBoxes[i][1]);
+    for (const TilePlace& place : tilesInDrawingOrder) {
+        FakeNode& node = tiles[slot(place.number)];
+        node.setX(place.x);
+        node.setY(place.y);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/facts/show_facts.h"
 #include "draw/stage_requests.h"
 #include "support/fake_node.h"
 
@@ -14,8 +15,8 @@ namespace pelora::testing {
 
 struct TileLook {
     Colour fill = 0xFFE0E0E0;
-    Colour stroke = 0xFF000000;
-    Colour text = 0xFF000000;
+    Colour stroke = colour::black;
+    Colour text = colour::black;
 };
 
 class RecordingStage final : public DrawStage {
@@ -59,18 +60,19 @@ public:
     TileLook& tile(std::int32_t number);
     const TileLook& tile(std::int32_t number) const;
 
-    Colour blue = 0xFF0666FF;
-    Colour yellow = 0xFFFFC412;
-    Colour white = 0xFFFFFFFF;
+    // The palette swatches, as the scene description fills them.
+    Colour blue = colour::blue;
+    Colour yellow = colour::yellow;
+    Colour white = colour::white;
 
     Colour windowBackground = 0;
     std::string footer = "Label4";
     std::vector<std::string> footerHistory;
     bool nextDrawButtonVisible = true;
-    Colour nextDrawButtonFill = 0xFF0000FF;
+    Colour nextDrawButtonFill = colour::nextDrawButton;
     Colour indicatorFill = 0xFFE0E0E0;
     std::string indicatorCount = "7";
-    Colour indicatorCountColour = 0xFF000000;
+    Colour indicatorCountColour = colour::black;
     int announcements = 0;
     std::string heading = "numéros bleus";
     bool indicatorVisible = true;
@@ -80,13 +82,14 @@ public:
     std::int32_t recapRowHeight = 0;
     std::vector<std::array<std::string, 13>> recap;
 
-    FakeNode board{35.0F, 105.0F};
-    FakeNode panel{279.0F, 182.0F};
-    FakeNode sprite{8.0F, 380.0F};
-    std::array<FakeNode, 28> tiles;
+    // Where the scene description puts them; the tiles are placed by the constructor.
+    FakeNode board{boardBox.x, boardBox.y};
+    FakeNode panel{recapPanelBox.x, recapPanelBox.y};
+    FakeNode sprite{ballSpriteBox.x, ballSpriteBox.y};
+    std::array<FakeNode, tileCount> tiles;
 
 private:
-    std::array<TileLook, 28> looks_;
+    std::array<TileLook, tileCount> looks_;
 };
 
 }  // namespace pelora::testing

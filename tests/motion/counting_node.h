@@ -1,6 +1,6 @@
-// A minimal scene node for the motion tests: a position ("Position.X", "Position.Y") and a
-// rotation ("RotationAngle"), with counts of writes and of name look-ups so that a test can see
-// when an animation writes and when it resolves its path again.
+// A minimal scene node for the motion tests that counts what is done to it: a position
+// ("Position.X", "Position.Y") and a rotation ("RotationAngle"), with counts of writes and of name
+// look-ups so that a test can see when an animation writes and when it resolves its path again.
 #pragma once
 
 #include <string_view>
@@ -9,7 +9,7 @@
 
 namespace pelora::testing {
 
-class FakeField final : public FloatProperty {
+class CountingField final : public FloatProperty {
 public:
     float get() const override { return value; }
     void set(float newValue) override {
@@ -21,11 +21,11 @@ public:
     int writes = 0;
 };
 
-class FakeNode final : public PropertyObject {
+class CountingNode final : public PropertyObject {
 public:
-    FakeNode() = default;
-    FakeNode(const FakeNode&) = delete;
-    FakeNode& operator=(const FakeNode&) = delete;
+    CountingNode() = default;
+    CountingNode(const CountingNode&) = delete;
+    CountingNode& operator=(const CountingNode&) = delete;
 
     PropertyObject* objectProperty(std::string_view name) override {
         ++lookups;
@@ -36,10 +36,10 @@ public:
         return sameNameIgnoringCase(name, "RotationAngle") ? &rotationAngle : nullptr;
     }
 
-    FakeField& x() { return position_.x; }
-    FakeField& y() { return position_.y; }
+    CountingField& x() { return position_.x; }
+    CountingField& y() { return position_.y; }
 
-    FakeField rotationAngle;
+    CountingField rotationAngle;
     int lookups = 0;
 
 private:
@@ -54,8 +54,8 @@ private:
             return sameNameIgnoringCase(name, "Y") ? &y : nullptr;
         }
 
-        FakeField x;
-        FakeField y;
+        CountingField x;
+        CountingField y;
 
     private:
         int& lookups_;
