@@ -20,7 +20,9 @@ constexpr auto pollPeriod = std::chrono::milliseconds(50);
 
 }  // namespace
 
-XSession::XSession() {
+XSession::XSession() : XSession(screenSize) {}
+
+XSession::XSession(QSize screen) : screen_(screen) {
     startServer();
     startWindowManager();
 }
@@ -37,6 +39,13 @@ void XSession::startServer() {
             environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
             environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
             environment_.remove(QStringLiteral("XAUTHORITY"));
+            // The display alone sets the scale, as on a desktop.
+            for (const char* scaling :
+                 {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                  "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY",
+                  "QT_USE_PHYSICAL_DPI", "QT_FONT_DPI"}) {
+                environment_.remove(QString::fromLatin1(scaling));
+            }
             return;
         }
     }
@@ -51,13 +60,14 @@ bool XSession::startServerOn(int number) {
     if (QFileInfo::exists(lock) || QFileInfo::exists(socket)) {
         return false;
     }
+    const QString screen = QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height());
     // -displayfd writes the number once the server accepts connections.
     const QStringList arguments{QStringLiteral(":%1").arg(number),
                                 QStringLiteral("-displayfd"),
                                 QStringLiteral("1"),
                                 QStringLiteral("-screen"),
                                 QStringLiteral("0"),
-                                QStringLiteral("1280x800x24"),
+                                screen,
                                 QStringLiteral("-nolisten"),
                                 QStringLiteral("tcp"),
                                 QStringLiteral("-nocursor"),
@@ -85,6 +95,15 @@ void XSession::startWindowManager() {
         std::this_thread::sleep_for(pollPeriod);
     }
     throw std::runtime_error("openbox did not come up on " + display_.toStdString());
+}
+
+bool XSession::setXftDpi(int dpi) const {
+    const QString resources = QStringLiteral("Xft.dpi:\t%1\n").arg(dpi);
+    return run(QStringLiteral("xprop"),
+               {QStringLiteral("-root"), QStringLiteral("-format"),
+                QStringLiteral("RESOURCE_MANAGER"), QStringLiteral("8s"), QStringLiteral("-set"),
+                QStringLiteral("RESOURCE_MANAGER"), resources})
+               .exitCode == 0;
 }
 
 ToolResult XSession::run(const QString& tool, const QStringList& arguments,

@@ -1,5 +1,5 @@
-// A private X display for the end-to-end tests: an Xvfb screen of 1280 x 800 at 24 bits with
-// openbox managing it, both stopped when the session ends.
+// A private X display for the end-to-end tests: an Xvfb screen of 1280 x 800 (or another size) at
+// 24 bits with openbox managing it, both stopped when the session ends.
 #pragma once
 
 #include <QProcessEnvironment>
@@ -20,22 +20,30 @@ public:
     // waits until the window manager manages it.
     // Throws std::runtime_error when either does not come up.
     XSession();
+    // The same on a screen of another size, e.g. for a window at a display scale above 1.
+    explicit XSession(QSize screen);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
     const QString& display() const { return display_; }
+    const QSize& screen() const { return screen_; }
     // The environment of every process started on this display.
     const QProcessEnvironment& environment() const { return environment_; }
     // Runs an X tool (xdotool, xwininfo, xprop, import, wmctrl ...) on this display.
     ToolResult run(const QString& tool, const QStringList& arguments,
                    const QByteArray& input = {}) const;
+    // Sets the display's Xft.dpi as a desktop's settings do (xrdb -merge writes the same root
+    // window property); Qt programs started afterwards scale their windows by dpi / 96.
+    // Returns whether the property was written.
+    bool setXftDpi(int dpi) const;
 
 private:
     void startServer();
     bool startServerOn(int number);
     void startWindowManager();
 
+    QSize screen_;
     QString display_;
     QProcessEnvironment environment_;
     QTemporaryDir scratch_;
