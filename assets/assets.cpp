@@ -43,6 +43,8 @@ QImage loadPicture(Picture picture) {
     switch (picture) {
         case Picture::Banner:
             return packed(pelora_banner_picture, pelora_banner_picture_end);
+        case Picture::BannerDouble:
+            return packed(pelora_banner_2x_picture, pelora_banner_2x_picture_end);
         case Picture::BlueBall:
             return packed(pelora_ball_blue_picture, pelora_ball_blue_picture_end);
         case Picture::YellowBall:

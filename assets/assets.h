@@ -7,8 +7,9 @@
 
 namespace pelora {
 
-// The pictures that are part of the program.
-enum class Picture { Banner, BlueBall, YellowBall, Icon };
+// The pictures that are part of the program. BannerDouble is the banner drawn at twice its size
+// (800 x 168), for screens whose scale would otherwise enlarge the banner.
+enum class Picture { Banner, BannerDouble, BlueBall, YellowBall, Icon };
 
 // Resource path of the bundled font.
 inline constexpr char bundledFontFile[] = ":/fonts/OpenSans-Bold.ttf";

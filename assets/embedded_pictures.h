@@ -5,6 +5,8 @@
 extern "C" {
 extern const unsigned char pelora_banner_picture[];
 extern const unsigned char pelora_banner_picture_end[];
+extern const unsigned char pelora_banner_2x_picture[];
+extern const unsigned char pelora_banner_2x_picture_end[];
 extern const unsigned char pelora_ball_blue_picture[];
 extern const unsigned char pelora_ball_blue_picture_end[];
 extern const unsigned char pelora_ball_yellow_picture[];

@@ -5,12 +5,23 @@
 #include <cmath>
 
 namespace pelora {
+namespace {
+
+bool covers(const QImage& source, const QSize& devicePixels) {
+    return source.width() >= devicePixels.width() && source.height() >= devicePixels.height();
+}
+
+}  // namespace
 
 ImageNode::ImageNode(std::string name, QGraphicsItem* parent) : Node(std::move(name), parent) {}
 
-void ImageNode::setPicture(const QImage& picture) {
+void ImageNode::setPicture(const QImage& picture, std::vector<QImage> largerVersions) {
     picture_ = picture;
+    largerVersions_ = std::move(largerVersions);
+    std::sort(largerVersions_.begin(), largerVersions_.end(),
+              [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
     scaled_ = QImage();
+    scaledFrom_ = 0;
     update();
 }
 
@@ -26,12 +37,26 @@ QRectF ImageNode::pictureRect() const {
     return target;
 }
 
-const QImage& ImageNode::scaledFor(const QSize& devicePixels) {
-    if (devicePixels.isEmpty() || devicePixels.width() >= picture_.width()) {
+const QImage& ImageNode::sourceFor(const QSize& devicePixels) const {
+    if (largerVersions_.empty() || covers(picture_, devicePixels)) {
         return picture_;
     }
-    if (scaled_.size() != devicePixels) {
-        scaled_ = picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (const QImage& version : largerVersions_) {
+        if (covers(version, devicePixels)) {
+            return version;
+        }
+    }
+    return largerVersions_.back();
+}
+
+const QImage& ImageNode::scaledFor(const QSize& devicePixels) {
+    const QImage& source = sourceFor(devicePixels);
+    if (devicePixels.isEmpty() || devicePixels.width() >= source.width()) {
+        return source;
+    }
+    if (scaled_.size() != devicePixels || scaledFrom_ != source.cacheKey()) {
+        scaled_ = source.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaledFrom_ = source.cacheKey();
     }
     return scaled_;
 }

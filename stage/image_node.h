@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 #include "stage/node.h"
 
@@ -14,20 +15,30 @@ public:
 
     // Pictures are shared, not copied: copying one node's picture into another is cheap.
     const QImage& picture() const { return picture_; }
-    void setPicture(const QImage& picture);
+    // The picture gives the node its proportions and its size at scale 1. Larger versions of the
+    // same picture (same proportions, more pixels) serve screens whose scale would enlarge it:
+    // an enlarged picture is blurred.
+    void setPicture(const QImage& picture, std::vector<QImage> largerVersions = {});
 
     // Where the picture lands in the box.
     QRectF pictureRect() const;
 
+    // The source drawn where the picture covers `devicePixels`: the smallest of the picture and
+    // its larger versions that is at least as large in both directions, so that nothing is
+    // enlarged while one exists; the largest when none is.
+    const QImage& sourceFor(const QSize& devicePixels) const;
+
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    // The picture scaled down once to the size it covers on the device: smooth scaling from the
-    // large source every frame would cost time and alias.
+    // The source scaled down once to the size it covers on the device: smooth scaling from a
+    // larger source every frame would cost time and alias.
     const QImage& scaledFor(const QSize& devicePixels);
 
     QImage picture_;
+    std::vector<QImage> largerVersions_;
     QImage scaled_;
+    qint64 scaledFrom_ = 0;  // cache key of the source of `scaled_`
 };
 
 }  // namespace pelora

@@ -16,7 +16,8 @@ void ShowScene::buildHeader(const Pictures& pictures) {
     rectangle3_ = &bar;
 
     image1_ = &addNode<ImageNode>(bar, "Image1", {35.0F, 0.0F, 400.0F, 84.0F});
-    image1_->setPicture(pictures.banner);
+    // The balls' pictures are large enough for any scale up to 2; the banner's own is not.
+    image1_->setPicture(pictures.banner, {pictures.bannerDouble});
 
     label28_ = &addLabel(bar, "Label28", {0.0F, 0.0F, 311.0F, 85.0F},
                          {"numéros bleus", 36, colour::white, TextAlignment::Leading});

@@ -28,8 +28,8 @@ void arrangeTree(QGraphicsItem& item) {
 
 ShowScene::ShowScene() {
     initAssets();
-    const Pictures pictures{loadPicture(Picture::Banner), loadPicture(Picture::BlueBall),
-                            loadPicture(Picture::YellowBall)};
+    const Pictures pictures{loadPicture(Picture::Banner), loadPicture(Picture::BannerDouble),
+                            loadPicture(Picture::BlueBall), loadPicture(Picture::YellowBall)};
     scene_.setSceneRect(0.0, 0.0, clientWidth, clientHeight);
     // Nodes move every frame; a spatial index would be rebuilt for every move of a few items.
     scene_.setItemIndexMethod(QGraphicsScene::NoIndex);

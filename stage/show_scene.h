@@ -67,6 +67,7 @@ public:
 private:
     struct Pictures {
         QImage banner;
+        QImage bannerDouble;
         QImage blueBall;
         QImage yellowBall;
     };

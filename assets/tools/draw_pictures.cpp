@@ -1,6 +1,7 @@
-// Draws the show's pictures (the banner, the blue and the yellow smiley ball, the program icon)
-// and writes them as PNG files. Run by hand when the art changes; its output is committed in
-// assets/. Everything is drawn from code with no randomness, so a run always gives the same files.
+// Draws the show's pictures (the banner at its size and at twice its size, the blue and the yellow
+// smiley ball, the program icon) and writes them as PNG files. Run by hand when the art changes;
+// its output is committed in assets/. Everything is drawn from code with no randomness, so a run
+// always gives the same files.
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -121,6 +122,19 @@ QImage softShadow(const QPainterPath& shape, QSize size, const QColor& colour, i
     painter.fillPath(shape, colour);
     painter.end();
     return blurred(image, radius);
+}
+
+// A soft shadow cast on a picture drawn `scale` times larger than its design: the shape, the
+// offset and the blur grow with it, and the shadow is made at the picture's own pixels.
+void castShadow(QPainter& painter, const QPainterPath& shape, QPoint offset, const QColor& colour,
+                int radius, int scale) {
+    const QSize size(painter.device()->width(), painter.device()->height());
+    const QImage shadow =
+        softShadow(QTransform::fromScale(scale, scale).map(shape), size, colour, radius * scale);
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(offset * scale, shadow);
+    painter.restore();
 }
 
 // The ball is drawn in unit coordinates: centre at the origin, radius 1, y downwards.
@@ -386,9 +400,10 @@ void drawName(QPainter& painter, const QPainterPath& name) {
     painter.restore();
 }
 
-QImage bannerPicture(const QRawFont& font) {
-    const QSize size(400, 84);
-    QImage image = transparentImage(size.width(), size.height());
+// The banner is designed at 400 x 84; `scale` draws it that many times larger, with the same
+// shapes, for screens whose scale would otherwise enlarge it.
+QImage bannerPicture(const QRawFont& font, int scale) {
+    QImage image = transparentImage(400 * scale, 84 * scale);
     const QPainterPath swoosh = swooshPath();
     const QPainterPath name = namePath(font, QRectF(34.0, 17.0, 270.0, 46.0));
     QPainterPath ballShape;
@@ -396,12 +411,13 @@ QImage bannerPicture(const QRawFont& font) {
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawImage(0, 2, softShadow(swoosh, size, QColor(0x30, 0x00, 0x00, 150), 2));
+    painter.scale(scale, scale);
+    castShadow(painter, swoosh, QPoint(0, 2), QColor(0x30, 0x00, 0x00, 150), 2, scale);
     drawSwoosh(painter, swoosh);
     painter.fillPath(underStrokePath(), QColor(0xff, 0x8a, 0x00));
-    painter.drawImage(2, 2, softShadow(name, size, QColor(0x60, 0x30, 0x00, 120), 1));
+    castShadow(painter, name, QPoint(2, 2), QColor(0x60, 0x30, 0x00, 120), 1, scale);
     drawName(painter, name);
-    painter.drawImage(0, 2, softShadow(ballShape, size, QColor(0x30, 0x00, 0x00, 150), 2));
+    castShadow(painter, ballShape, QPoint(0, 2), QColor(0x30, 0x00, 0x00, 150), 2, scale);
     drawBall(painter, QPointF(357.0, 42.0), 38.0, blueBall, 12.0);
     painter.end();
     return image;
@@ -440,7 +456,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "draw_pictures: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
-    const bool written = save(bannerPicture(font), folder, "banner.png") &&
+    const bool written = save(bannerPicture(font, 1), folder, "banner.png") &&
+                         save(bannerPicture(font, 2), folder, "banner_2x.png") &&
                          save(ballPicture(blueBall), folder, "ball_blue.png") &&
                          save(ballPicture(yellowBall), folder, "ball_yellow.png") &&
                          save(iconPicture(), folder, "icon.png");

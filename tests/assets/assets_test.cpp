@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 
@@ -37,6 +38,7 @@ void PrintTo(const PictureCase& picture, std::ostream* out) {
 
 const PictureCase pictures[] = {
     {"banner", Picture::Banner, "banner.png", 400, 84, {357, 42}, Tint::blue},
+    {"bannerDouble", Picture::BannerDouble, "banner_2x.png", 800, 168, {714, 84}, Tint::blue},
     {"blueBall", Picture::BlueBall, "ball_blue.png", 224, 225, {112, 112}, Tint::blue},
     {"yellowBall", Picture::YellowBall, "ball_yellow.png", 224, 225, {112, 112}, Tint::yellow},
     {"icon", Picture::Icon, "icon.png", 256, 256, {128, 122}, Tint::blue},
@@ -131,6 +133,29 @@ std::string pictureName(const ::testing::TestParamInfo<PictureCase>& picture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, PictureTest, ::testing::ValuesIn(pictures), pictureName);
+
+// The double banner serves scaled screens in place of the banner: the same art with twice the
+// pixels, so that scaled down to 400 x 84 it looks like the banner, within the rounding of two
+// drawings at different sizes.
+TEST(DoubleBanner, ScaledDownIsTheBanner) {
+    initAssets();
+    const QImage banner = loadPicture(Picture::Banner);
+    const QImage reduced =
+        loadPicture(Picture::BannerDouble)
+            .scaled(banner.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(reduced.size(), banner.size());
+    double difference = 0.0;
+    for (int y = 0; y < banner.height(); ++y) {
+        for (int x = 0; x < banner.width(); ++x) {
+            const QRgb a = banner.pixel(x, y);
+            const QRgb b = reduced.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+        }
+    }
+    EXPECT_LT(difference / (banner.width() * banner.height() * 4), 4.0);
+}
 
 TEST(BundledFont, IsEmbeddedAndRegistersAsOpenSansBold) {
     initAssets();

@@ -21,6 +21,16 @@ constexpr int displayNumberTries = 50;
 constexpr auto windowManagerStart = std::chrono::seconds(15);
 constexpr auto pollPeriod = std::chrono::milliseconds(50);
 
+// The display alone sets the scale, as on a desktop.
+void leaveTheScaleToTheDisplay(QProcessEnvironment& environment) {
+    for (const char* scaling :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI",
+          "QT_FONT_DPI"}) {
+        environment.remove(QString::fromLatin1(scaling));
+    }
+}
+
 }  // namespace
 
 XSession::XSession(Desktop desktop) : desktop_(desktop) {
@@ -28,6 +38,11 @@ XSession::XSession(Desktop desktop) : desktop_(desktop) {
         startWeston();
         return;
     }
+    startServer();
+    startWindowManager();
+}
+
+XSession::XSession(QSize screen) : screen_(screen) {
     startServer();
     startWindowManager();
 }
@@ -44,6 +59,7 @@ void XSession::startServer() {
             environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
             environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
             environment_.remove(QStringLiteral("XAUTHORITY"));
+            leaveTheScaleToTheDisplay(environment_);
             return;
         }
     }
@@ -58,13 +74,14 @@ bool XSession::startServerOn(int number) {
     if (QFileInfo::exists(lock) || QFileInfo::exists(socket)) {
         return false;
     }
+    const QString screen = QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height());
     // -displayfd writes the number once the server accepts connections.
     const QStringList arguments{QStringLiteral(":%1").arg(number),
                                 QStringLiteral("-displayfd"),
                                 QStringLiteral("1"),
                                 QStringLiteral("-screen"),
                                 QStringLiteral("0"),
-                                QStringLiteral("1280x800x24"),
+                                screen,
                                 QStringLiteral("-nolisten"),
                                 QStringLiteral("tcp"),
                                 QStringLiteral("-nocursor"),
@@ -130,6 +147,7 @@ void XSession::startWeston() {
                 environment_.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
                 environment_.remove(QStringLiteral("QT_QPA_PLATFORM"));
                 environment_.remove(QStringLiteral("XAUTHORITY"));
+                leaveTheScaleToTheDisplay(environment_);
                 return;
             }
         }
@@ -138,6 +156,15 @@ void XSession::startWeston() {
     throw std::runtime_error(
         "weston did not start with Xwayland (are the weston and xwayland "
         "packages installed?)");
+}
+
+bool XSession::setXftDpi(int dpi) const {
+    const QString resources = QStringLiteral("Xft.dpi:\t%1\n").arg(dpi);
+    return run(QStringLiteral("xprop"),
+               {QStringLiteral("-root"), QStringLiteral("-format"),
+                QStringLiteral("RESOURCE_MANAGER"), QStringLiteral("8s"), QStringLiteral("-set"),
+                QStringLiteral("RESOURCE_MANAGER"), resources})
+               .exitCode == 0;
 }
 
 ToolResult XSession::run(const QString& tool, const QStringList& arguments,

@@ -1,7 +1,8 @@
 // A private X display for the end-to-end tests, stopped when the session ends: an Xvfb screen of
-// 1280 x 800 at 24 bits with openbox managing it, or a Wayland desktop (weston, headless, same
-// size) whose Xwayland is the X display. Weston's X11 manager draws frames but publishes no frame
-// extents; the show is started there without a chosen Qt platform, as a desktop session starts it.
+// 1280 x 800 (or another size) at 24 bits with openbox managing it, or a Wayland desktop (weston,
+// headless, 1280 x 800) whose Xwayland is the X display. Weston's X11 manager draws frames but
+// publishes no frame extents; the show is started there without a chosen Qt platform, as a
+// desktop session starts it.
 #pragma once
 
 #include <QProcessEnvironment>
@@ -24,6 +25,8 @@ public:
     // waits until the window manager manages it.
     // Throws std::runtime_error when either does not come up.
     explicit XSession(Desktop desktop = Desktop::OpenboxOnXvfb);
+    // Openbox on an Xvfb screen of another size, e.g. for a window at a display scale above 1.
+    explicit XSession(QSize screen);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -31,11 +34,16 @@ public:
     const QString& display() const { return display_; }
     // Whether the window manager publishes the frames it draws (_NET_FRAME_EXTENTS).
     bool reportsFrames() const { return desktop_ == Desktop::OpenboxOnXvfb; }
+    const QSize& screen() const { return screen_; }
     // The environment of every process started on this display.
     const QProcessEnvironment& environment() const { return environment_; }
     // Runs an X tool (xdotool, xwininfo, xprop, import, wmctrl ...) on this display.
     ToolResult run(const QString& tool, const QStringList& arguments,
                    const QByteArray& input = {}) const;
+    // Sets the display's Xft.dpi as a desktop's settings do (xrdb -merge writes the same root
+    // window property); Qt programs started afterwards scale their windows by dpi / 96.
+    // Returns whether the property was written.
+    bool setXftDpi(int dpi) const;
 
 private:
     void startServer();
@@ -43,7 +51,8 @@ private:
     void startWindowManager();
     void startWeston();
 
-    Desktop desktop_;
+    Desktop desktop_ = Desktop::OpenboxOnXvfb;
+    QSize screen_ = screenSize;
     QString display_;
     QProcessEnvironment environment_;
     QTemporaryDir scratch_;
