@@ -24,6 +24,8 @@ using namespace pelora::e2e;
 using Clock = std::chrono::steady_clock;
 
 constexpr int grabPeriodMs = 100;
+// Far fewer than the title's letters hold, far more than any stray pixel of that brown.
+constexpr int recapTitlePixels = 100;
 
 class BoardWatch {
 public:
@@ -46,7 +48,7 @@ public:
             inRest_ = rest;
             std::printf("%s %.3f\n", rest ? "rest" : "resumed", seconds);
         }
-        if (boardHasLeft(client, boardOrigin_)) {
+        if (boardHasLeft(client, boardOrigin_) || recapPanelShows(client)) {
             std::fflush(stdout);
             return;
         }
@@ -71,6 +73,16 @@ public:
     }
 
 private:
+    // The recap panel covers the board exactly, and its table's blue and yellow blocks would read
+    // as tiles: its brown title tells it apart.
+    bool recapPanelShows(const QImage& client) const {
+        const QRect title(boardOrigin_.toPoint(),
+                          QSize(static_cast<int>(box::board.width()), box::recapTitleHeight));
+        return countPixels(client, title, [](std::uint32_t argb) {
+                   return (argb | 0xFF000000U) == pelora::colour::footerBrown;
+               }) > recapTitlePixels;
+    }
+
     bool anyColoured() const {
         for (const TileLook look : seen_) {
             if (look != TileLook::White) {

@@ -3,7 +3,11 @@
 # draw (a least-squares line through the minutes after the first rest, when the recap table's
 # widget is made), the spread of open files, threads and X resources, CPU, and the landings.
 # A landing comes 5 s after the one before (the pause) plus the next ball's flight, 2 s to the
-# three left-hand columns and 3 s to the others; the watch reads the screen every 100 ms.
+# three left-hand columns and 3 s to the others; the watch reads the screen every 100 ms. Several
+# tiles seen coloured in one reading are not landings (one ball lands at a time) but the recap
+# table sliding in over the board, and are left out. Memory moves by a few megabytes as the
+# allocator takes and returns pages, so beside the least-squares line the growth is also given
+# as the median of the second half of the run against that of the first.
 #   bench/long_run_summary.sh <output folder> [clock ticks a second]
 set -euo pipefail
 out=$1
@@ -19,6 +23,12 @@ awk -v hz="$hz" '
                                        sxy += x * v[i] }
         return (k * sxy - sx * sy) / (k * sxx - sx * sx)
     }
+    function median(v, a, b,   i, j, k, x, w) {
+        k = 0
+        for (i = a; i <= b; i++) { x = v[i]; for (j = k; j >= 1 && w[j] > x; j--) w[j + 1] = w[j]
+                                   w[j + 1] = x; k++ }
+        return k % 2 ? w[(k + 1) / 2] : (w[k / 2] + w[k / 2 + 1]) / 2
+    }
     function spread(name, v,   i, lo, hi) {
         lo = hi = v[1]
         for (i = 2; i <= n; i++) { if (v[i] < lo) lo = v[i]; if (v[i] > hi) hi = v[i] }
@@ -30,9 +40,17 @@ awk -v hz="$hz" '
         printf "run: %.2f h, %d samples; growth measured from minute %d\n", hours, n, t[from] / 60
         printf "resident memory:       %d kB at start, %d kB at minute %d, %d kB at the end\n",
                rss[1], rss[from], t[from] / 60, rss[n]
-        printf "growth per hour:       resident %.1f kB, anonymous %.1f kB, heap %.1f kB\n",
-               slope(rss, from), slope(anon, from), slope(heap, from)
-        print "hourly " slope(rss, from) " " slope(anon, from) " " slope(heap, from) > "/dev/stderr"
+        printf "growth per hour:       resident %.1f kB, anonymous %.1f kB, heap %.1f kB" \
+               " (least squares)\n", slope(rss, from), slope(anon, from), slope(heap, from)
+        half = from + int((n - from + 1) / 2)
+        span = (t[n] - t[half]) / 3600 / 2 + (t[half] - t[from]) / 3600 / 2
+        printf "growth per hour:       resident %.1f kB, anonymous %.1f kB, heap %.1f kB" \
+               " (medians of the two halves)\n", (median(rss, half, n) - median(rss, from, half - 1)) / span,
+               (median(anon, half, n) - median(anon, from, half - 1)) / span,
+               (median(heap, half, n) - median(heap, from, half - 1)) / span
+        print "hourly " (median(rss, half, n) - median(rss, from, half - 1)) / span " " \
+              (median(anon, half, n) - median(anon, from, half - 1)) / span " " \
+              (median(heap, half, n) - median(heap, from, half - 1)) / span > "/dev/stderr"
         spread("open files:", fds); spread("threads:", thr); spread("X pixmaps:", pix)
         spread("X pixmap bytes:", pixb); spread("X windows:", win); spread("X GCs:", gcs)
         printf "CPU over the run:      %.2f %% of a core\n",
@@ -40,6 +58,17 @@ awk -v hz="$hz" '
     }' "$out/samples.txt" 2>"$out/hourly.txt"
 
 read -r _ rss_hour anon_hour heap_hour <"$out/hourly.txt"
+# One ball lands at a time, and none as the rest begins: readings where several tiles turned at
+# once, or within a reading of the ">>" button showing, are the recap table and are dropped.
+awk '$1 == "landing" { seen[$2]++ } $1 == "rest" { rests[++r] = $2 }
+     { line[NR] = $0; at[NR] = $2; kind[NR] = $1 }
+     function nearRest(time,   i) {
+         for (i = 1; i <= r; i++) if (time > rests[i] - 0.25 && time < rests[i] + 0.25) return 1
+         return 0
+     }
+     END { for (i = 1; i <= NR; i++)
+               if (kind[i] != "landing" || (seen[at[i]] == 1 && !nearRest(at[i]))) print line[i] }' \
+    "$out/watch.txt" >"$out/landings.txt"
 awk -v rss_hour="$rss_hour" -v anon_hour="$anon_hour" -v heap_hour="$heap_hour" '
     BEGIN { draw = 0 }
     function flight(number) { return (number - 1) % 7 < 3 ? 2 : 3 }
@@ -67,9 +96,9 @@ awk -v rss_hour="$rss_hour" -v anon_hour="$anon_hour" -v heap_hour="$heap_hour" 
         printf "first draw: mean %+.3f s, worst %.3f s; last draw: mean %+.3f s, worst %.3f s\n",
                sum[0] / count[0], worst[0], sum[draws - 1] / count[draws - 1], worst[draws - 1]
         hours_per_draw = (end_of[draws - 1] - first_of[0]) / 3600 / (draws - 1)
-        printf "growth per draw (%.1f min a draw): resident %.0f bytes, anonymous %.0f bytes, heap" \
-               " %.0f bytes\n", hours_per_draw * 60, rss_hour * hours_per_draw * 1024,
+        printf "growth per draw (%.1f min a draw, from the medians): resident %.0f bytes," \
+               " anonymous %.0f bytes, heap %.0f bytes\n", hours_per_draw * 60, rss_hour * hours_per_draw * 1024,
                anon_hour * hours_per_draw * 1024, heap_hour * hours_per_draw * 1024
-    }' "$out/watch.txt"
+    }' "$out/landings.txt"
 printf '">>" pressed %s times; pointer moved %s times\n' \
     "$(grep -c ' next$' "$out/actions.txt" || true)" "$(grep -c ' pointer$' "$out/actions.txt" || true)"
