@@ -7,7 +7,8 @@
 # tiles seen coloured in one reading are not landings (one ball lands at a time) but the recap
 # table sliding in over the board, and are left out. Memory moves by a few megabytes as the
 # allocator takes and returns pages, so beside the least-squares line the growth is also given
-# as the median of the second half of the run against that of the first.
+# as the median of the second half of the run against that of the first, and over the last hour
+# alone.
 #   bench/long_run_summary.sh <output folder> [clock ticks a second]
 set -euo pipefail
 out=$1
@@ -51,6 +52,16 @@ awk -v hz="$hz" '
         print "hourly " (median(rss, half, n) - median(rss, from, half - 1)) / span " " \
               (median(anon, half, n) - median(anon, from, half - 1)) / span " " \
               (median(heap, half, n) - median(heap, from, half - 1)) / span > "/dev/stderr"
+        # The last hour alone, once the allocator has settled: the medians of its first and last
+        # ten minutes, so one page taken or given back at either end does not count.
+        a = 1; while (a < n && t[a] < t[n] - 3600) a++
+        b = a; while (b < n && t[b] < t[a] + 600) b++
+        c = n; while (c > 1 && t[c] > t[n] - 600) c--
+        if (t[n] - t[from] >= 3600)
+            printf "growth in the last hour: resident %.1f kB, anonymous %.1f kB, heap %.1f kB" \
+                   " (medians of its first and last 10 minutes)\n",
+                   median(rss, c, n) - median(rss, a, b), median(anon, c, n) - median(anon, a, b),
+                   median(heap, c, n) - median(heap, a, b)
         spread("open files:", fds); spread("threads:", thr); spread("X pixmaps:", pix)
         spread("X pixmap bytes:", pixb); spread("X windows:", win); spread("X GCs:", gcs)
         printf "CPU over the run:      %.2f %% of a core\n",
