@@ -3,15 +3,19 @@
 // the disc's old and new rectangles only, and an antialiased ellipse on white. Run it in the same
 // session and at the same scale as the show, and measure its CPU the same way
 // (bench/measure_floor_cpu.sh).
-//   disc_floor [seconds]      runs that long (60 by default), then ends
+//   disc_floor [seconds] [breakdown]   runs that long (60 by default), then ends; with
+//                                      "breakdown", prints where its CPU went (event_costs.h)
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "assets/facts/show_facts.h"
+#include "event_costs.h"
 
 namespace {
 
@@ -60,11 +64,25 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    // With "breakdown", the event thread's CPU is split as bench/tick_breakdown splits the
+    // show's, at the small cost of timing every event; without it nothing is added.
+    const bool breakdown = argc > 2 && std::strcmp(argv[2], "breakdown") == 0;
+    std::unique_ptr<QApplication> application =
+        breakdown ? std::make_unique<pelora::bench::MeteredApplication>(argc, argv)
+                  : std::make_unique<QApplication>(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     DiscWindow window;
     window.setWindowTitle(QStringLiteral("disc floor"));
     window.show();
-    QTimer::singleShot(seconds * 1000, &application, &QApplication::quit);
+    if (breakdown) {
+        auto* metered = static_cast<pelora::bench::MeteredApplication*>(application.get());
+        QTimer::singleShot(2000, [metered] { metered->reset(); });
+        QTimer::singleShot(seconds * 1000, [metered] {
+            metered->report("the disc floor");
+            QApplication::quit();
+        });
+    } else {
+        QTimer::singleShot(seconds * 1000, application.get(), &QApplication::quit);
+    }
     return QApplication::exec();
 }

@@ -71,7 +71,35 @@ void ImageNode::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*optio
     const qreal deviceScale = std::hypot(device.m11(), device.m12());
     const QSize devicePixels = (target.size() * deviceScale).toSize();
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawImage(target, scaledFor(devicePixels));
+    drawInBands(*painter, target, scaledFor(devicePixels));
+}
+
+// Qt's painter splits a stretched or sub-pixel image draw of a few dozen rows or more into
+// pieces for its thread pool: on every frame of a flight two threads were woken and waited for,
+// which cost more than the drawing. Clipped to bands of whole device rows, each drawn alone, the
+// picture comes out pixel for pixel the same, all of it on the event thread.
+void ImageNode::drawInBands(QPainter& painter, const QRectF& target, const QImage& source) {
+    constexpr int bandRows = 16;
+    const QTransform& device = painter.deviceTransform();
+    const QRectF onDevice = device.mapRect(target);
+    const int top = static_cast<int>(std::floor(onDevice.top()));
+    const int bottom = static_cast<int>(std::ceil(onDevice.bottom()));
+    const bool blit = onDevice == onDevice.toRect() && onDevice.size() == source.size();
+    if (blit || device.type() > QTransform::TxScale || bottom - top <= bandRows) {
+        painter.drawImage(target, source);
+        return;
+    }
+    // A column to spare on each side: the band only cuts rows.
+    const int left = static_cast<int>(std::floor(onDevice.left())) - 1;
+    const int right = static_cast<int>(std::ceil(onDevice.right())) + 1;
+    const QTransform toLogical = device.inverted();
+    for (int row = top; row < bottom; row += bandRows) {
+        painter.save();
+        painter.setClipRect(toLogical.mapRect(QRectF(left, row, right - left, bandRows)),
+                            Qt::IntersectClip);
+        painter.drawImage(target, source);
+        painter.restore();
+    }
 }
 
 }  // namespace pelora

@@ -34,6 +34,7 @@ private:
     // The source scaled down once to the size it covers on the device: smooth scaling from a
     // larger source every frame would cost time and alias.
     const QImage& scaledFor(const QSize& devicePixels);
+    static void drawInBands(QPainter& painter, const QRectF& target, const QImage& source);
 
     QImage picture_;
     std::vector<QImage> largerVersions_;

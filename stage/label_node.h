@@ -5,7 +5,9 @@
 
 #include <QFont>
 #include <QString>
+#include <QTextLayout>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "stage/node.h"
@@ -35,10 +37,25 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
+    // The text laid out in lines, kept from one paint to the next: a label over which a ball
+    // flies or that spins is painted a hundred times a second, and laying its text out again
+    // each time (shaping included) cost more than drawing it.
+    struct Layout {
+        QTextLayout lines;
+        qreal height = 0.0;
+        QSizeF box;
+        const QPaintDevice* device = nullptr;
+        int logicalDpiY = 0;
+        qreal devicePixelRatio = 0.0;
+    };
+    const Layout& layoutFor(const QPaintDevice* device);
+    void sizeChanged() override { layout_.reset(); }
+
     QString text_;
     std::uint32_t textColor_ = 0xFF000000U;
     QFont font_;
     TextAlignment alignment_ = TextAlignment::Leading;
+    std::unique_ptr<Layout> layout_;
 };
 
 }  // namespace pelora

@@ -8,9 +8,11 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <ostream>
+#include <string>
 
 #include "assets/assets.h"
 #include "stage/scene_render.h"
@@ -118,6 +120,90 @@ TEST_P(BannerSourceTest, IsItsSourcePixelForPixelOverTheHeaderBar) {
 INSTANTIATE_TEST_SUITE_P(Scales, BannerSourceTest,
                          ::testing::Values(BannerCase{1.0, Picture::Banner},
                                            BannerCase{2.0, Picture::BannerDouble}));
+
+// A tall picture is drawn in bands of device rows, so that Qt's painter does not hand one
+// stretched draw to its thread pool every frame; the bands must add up to exactly the one draw:
+// no row blended twice, none missed. The picture has soft, half-transparent edges, where a band
+// drawn twice would show.
+struct BandCase {
+    const char* name;
+    qreal scale;
+    QPointF position;
+    QSizeF size;
+    int pictureSide;
+};
+
+void PrintTo(const BandCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+QImage softDisc(int side) {
+    QImage picture(side, side, QImage::Format_ARGB32);
+    const double centre = (side - 1) / 2.0;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const double reach = std::hypot(x - centre, y - centre) / centre;
+            const int alpha =
+                std::clamp(static_cast<int>(std::lround(255.0 * (1.2 - reach))), 0, 255);
+            picture.setPixel(x, y, qRgba(20 + x % 200, 90, 200 - y % 150, alpha));
+        }
+    }
+    return picture;
+}
+
+QImage canvasFor(const BandCase& row) {
+    const QSize pixels(
+        static_cast<int>(std::ceil((row.position.x() + row.size.width() + 4) * row.scale)),
+        static_cast<int>(std::ceil((row.position.y() + row.size.height() + 4) * row.scale)));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(240, 250, 230));
+    return image;
+}
+
+class ImageBandsTest : public ::testing::TestWithParam<BandCase> {};
+
+TEST_P(ImageBandsTest, PaintsExactlyWhatOneDrawPaints) {
+    const BandCase& row = GetParam();
+    ImageNode node("Image", nullptr);
+    node.setPicture(softDisc(row.pictureSide));
+    node.setSize(static_cast<float>(row.size.width()), static_cast<float>(row.size.height()));
+
+    QImage banded = canvasFor(row);
+    {
+        QPainter painter(&banded);
+        painter.setRenderHints(sceneRenderHints);
+        painter.scale(row.scale, row.scale);
+        painter.translate(row.position);
+        node.paint(&painter, nullptr, nullptr);
+    }
+    // The same picture the node draws (scaled once to the device when it is larger), in one call.
+    QImage whole = canvasFor(row);
+    {
+        QPainter painter(&whole);
+        painter.setRenderHints(sceneRenderHints);
+        painter.scale(row.scale, row.scale);
+        painter.translate(row.position);
+        const QRectF target = node.pictureRect();
+        const QSize device = (target.size() * row.scale).toSize();
+        QImage source = node.picture();
+        if (device.width() < source.width()) {
+            source = source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, source);
+    }
+    EXPECT_EQ(banded, whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Draws, ImageBandsTest,
+    ::testing::Values(BandCase{"flying_ball_scale_1", 1.0, {183.37, 595.81}, {84.0, 84.0}, 84},
+                      BandCase{"flying_ball_scale_2", 2.0, {201.19, 594.43}, {84.0, 84.0}, 224},
+                      BandCase{"flying_ball_scale_1_5", 1.5, {12.6, 7.3}, {84.0, 84.0}, 224},
+                      BandCase{"small_ball_one_band", 1.0, {3.5, 2.25}, {12.0, 12.0}, 50},
+                      BandCase{"large_box_many_bands", 1.0, {4.0, 3.7}, {200.0, 200.0}, 224},
+                      BandCase{"whole_pixels", 1.0, {10.0, 20.0}, {64.0, 64.0}, 64}),
+    [](const ::testing::TestParamInfo<BandCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace pelora
