@@ -2,14 +2,20 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QStyleOptionGraphicsItem>
 #include <algorithm>
+#include <cmath>
 
 #include "stage/argb.h"
 
 namespace pelora {
 
+// The view tells each paint which part of the node it repaints (the exposed rectangle), so that a
+// repaint inside the flat fill can skip the outline.
 RectangleNode::RectangleNode(std::string name, QGraphicsItem* parent)
-    : Node(std::move(name), parent) {}
+    : Node(std::move(name), parent) {
+    setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
+}
 
 void RectangleNode::setFillColor(std::uint32_t argb) {
     hasFill_ = true;
@@ -94,8 +100,45 @@ void RectangleNode::paintTwoFills(QPainter& painter) const {
     painter.drawRoundedRect(inner, innerRadius, innerRadius);
 }
 
-void RectangleNode::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*option*/,
+// The part of the fill that neither the stroke nor a rounded corner reaches, less a device pixel
+// for the anti-aliasing of their edges: every pixel in it is the fill colour and nothing else.
+QRectF RectangleNode::flatInterior(qreal deviceScale) const {
+    if (!hasFill_ || deviceScale <= 0.0) {
+        return {};
+    }
+    const qreal stroke = strokeVisible() ? static_cast<qreal>(strokeThickness_) : 0.0;
+    const qreal inset =
+        stroke + static_cast<qreal>(std::max(radiusX_, radiusY_)) + 1.0 / deviceScale;
+    const QRectF flat = boxRect().adjusted(inset, inset, -inset, -inset);
+    return flat.isValid() ? flat : QRectF();
+}
+
+// While a ball flies over the board, or lands on a tile, most frames repaint a small patch in the
+// middle of a rectangle. There the rectangle is its fill colour, so the patch is filled as a plain
+// rectangle instead of the rounded outlines being laid out and rasterised again: the pixels are
+// the same, and outside the patch the view's clip keeps the rest of the frame as it was.
+bool RectangleNode::paintInteriorOnly(QPainter& painter,
+                                      const QStyleOptionGraphicsItem* option) const {
+    if (option == nullptr || option->exposedRect.isEmpty()) {
+        return false;
+    }
+    const QTransform& device = painter.deviceTransform();
+    if (device.type() > QTransform::TxScale) {
+        return false;
+    }
+    const QRectF flat = flatInterior(std::min(std::abs(device.m11()), std::abs(device.m22())));
+    if (flat.isEmpty() || !flat.contains(option->exposedRect)) {
+        return false;
+    }
+    painter.fillRect(flat, argbColor(fillColor_));
+    return true;
+}
+
+void RectangleNode::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
                           QWidget* /*widget*/) {
+    if (paintInteriorOnly(*painter, option)) {
+        return;
+    }
     if (paintsAsTwoFills()) {
         paintTwoFills(*painter);
         return;

@@ -45,6 +45,8 @@ private:
     void paintSides(QPainter& painter, const QRectF& shape) const;
     bool paintsAsTwoFills() const;
     void paintTwoFills(QPainter& painter) const;
+    QRectF flatInterior(qreal deviceScale) const;
+    bool paintInteriorOnly(QPainter& painter, const QStyleOptionGraphicsItem* option) const;
 
     bool hasFill_ = true;
     std::uint32_t fillColor_ = 0xFFE0E0E0U;

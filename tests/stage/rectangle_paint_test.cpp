@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QStyleOptionGraphicsItem>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
@@ -128,6 +129,69 @@ INSTANTIATE_TEST_SUITE_P(
                       Look{"TranslucentFill", 0x80FF0000U, 0xFF0000FFU, 4.0F, 10.0F, 0.0F},
                       Look{"TranslucentStroke", 0xFFFFFF00U, 0x800000FFU, 4.0F, 10.0F, 0.0F}),
     [](const ::testing::TestParamInfo<Look>& look) { return std::string(look.param.name); });
+
+// A repaint of a patch, as the view makes one while a ball flies: the view clips to the patch's
+// device pixels and tells the node the patch (the exposed rectangle). Inside the patch the node
+// must paint exactly what a whole paint leaves there, whether the patch lies in the flat middle
+// (where the node may fill it plainly) or reaches an edge, a corner or the stroke.
+struct Patch {
+    const char* name;
+    Look look;
+    qreal scale;
+    QPointF position;  // of the node, in logical pixels
+    QRect pixels;      // the repainted patch, in device pixels
+};
+
+void PrintTo(const Patch& patch, std::ostream* out) {
+    *out << patch.name;
+}
+
+QImage paintedPatch(const Patch& patch, bool tellExposed) {
+    RectangleNode node("Rectangle", nullptr);
+    node.setSize(static_cast<float>(boxSize.width()), static_cast<float>(boxSize.height()));
+    node.setFillColor(patch.look.fill);
+    node.setStrokeColor(patch.look.stroke);
+    node.setStrokeThickness(patch.look.thickness);
+    node.setCornerRadii(patch.look.radius, patch.look.radius);
+    const int side = static_cast<int>(std::ceil(canvas * patch.scale));
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(patch.pixels);
+    painter.scale(patch.scale, patch.scale);
+    painter.translate(patch.position);
+    QStyleOptionGraphicsItem option;
+    option.exposedRect = painter.deviceTransform().inverted().mapRect(QRectF(patch.pixels));
+    node.paint(&painter, tellExposed ? &option : nullptr, nullptr);
+    return image;
+}
+
+class RectanglePatch : public ::testing::TestWithParam<Patch> {};
+
+TEST_P(RectanglePatch, PaintsWhatAWholePaintLeavesInThePatch) {
+    EXPECT_EQ(paintedPatch(GetParam(), true), paintedPatch(GetParam(), false));
+}
+
+const Look tile{"Tile", white, tileStrokeAtRest, 4.0F, 10.0F, 0.0F};
+const Look board{"Board", boardGrey, boardStroke, 3.0F, 10.0F, 0.0F};
+const Look sidesOnly{"Sides", 0xFFDDDDDDU, 0xFF404040U, 2.0F, 0.0F, 0.0F};
+const Look translucent{"TranslucentFill", 0x80FF0000U, 0xFF0000FFU, 4.0F, 10.0F, 0.0F};
+
+INSTANTIATE_TEST_SUITE_P(
+    Patches, RectanglePatch,
+    ::testing::Values(
+        Patch{"tile_middle", tile, 1.0, {30.4, 29.7}, {60, 60, 50, 40}},
+        Patch{"tile_next_to_the_stroke", tile, 1.0, {30.4, 29.7}, {45, 60, 50, 40}},
+        Patch{"tile_corner", tile, 1.0, {30.4, 29.7}, {31, 31, 20, 20}},
+        Patch{"board_middle_scale_2", board, 2.0, {30.25, 29.5}, {100, 100, 90, 80}},
+        Patch{"board_edge_scale_2", board, 2.0, {30.25, 29.5}, {62, 100, 90, 80}},
+        Patch{"board_middle_scale_1_5", board, 1.5, {30.3, 29.9}, {70, 70, 60, 60}},
+        Patch{"square_corners_middle", sidesOnly, 1.0, {30.0, 30.0}, {40, 40, 80, 80}},
+        Patch{"square_corners_on_the_stroke", sidesOnly, 1.0, {30.0, 30.0}, {31, 40, 40, 40}},
+        Patch{"translucent_middle", translucent, 1.0, {30.6, 30.2}, {60, 60, 40, 40}},
+        Patch{"outside_the_node", tile, 1.0, {30.0, 30.0}, {0, 0, 25, 25}}),
+    [](const ::testing::TestParamInfo<Patch>& patch) { return std::string(patch.param.name); });
 
 }  // namespace
 }  // namespace pelora
