@@ -1,7 +1,6 @@
 #include "event_costs.h"
 
 #include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QPaintEvent>
 #include <QTimer>
 #include <cstdio>

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QRegion>
 #include <array>
 #include <cstdint>
 #include <string>

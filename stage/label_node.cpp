@@ -48,15 +48,14 @@ void LabelNode::setAlignment(TextAlignment alignment) {
 // Lines are laid out as QPainter::drawText lays them out for a box with word wrapping: as wide as
 // the box, each starting on a whole pixel below the one before, leading between them.
 const LabelNode::Layout& LabelNode::layoutFor(const QPaintDevice* device) {
-    const QSizeF box = boxRect().size();
     const int dpi = device != nullptr ? device->logicalDpiY() : 0;
     const qreal ratio = device != nullptr ? device->devicePixelRatioF() : 0.0;
-    if (layout_ && layout_->box == box && layout_->device == device &&
-        layout_->logicalDpiY == dpi && layout_->devicePixelRatio == ratio) {
+    if (layout_ && layout_->device == device && layout_->logicalDpiY == dpi &&
+        layout_->devicePixelRatio == ratio) {
         return *layout_;
     }
+    const QSizeF box = boxRect().size();
     auto layout = std::make_unique<Layout>();
-    layout->box = box;
     layout->device = device;
     layout->logicalDpiY = dpi;
     layout->devicePixelRatio = ratio;
@@ -78,6 +77,7 @@ const LabelNode::Layout& LabelNode::layoutFor(const QPaintDevice* device) {
         line.setPosition(QPointF(0.0, height));
         // The line's own height, not rounded up as QTextLine::height() rounds it.
         height += line.ascent() + line.descent();
+        layout->widest = std::max(layout->widest, line.naturalTextWidth());
         if (height >= box.height()) {
             break;
         }
@@ -99,12 +99,9 @@ void LabelNode::paint(QPainter* painter, const QStyleOptionGraphicsItem* /*optio
     painter->setFont(font_);
     painter->setPen(argbColor(textColor_));
     // What does not fit is cut at the box.
-    qreal widest = 0.0;
-    for (int i = 0; i < layout.lines.lineCount(); ++i) {
-        widest = std::max(widest, layout.lines.lineAt(i).naturalTextWidth());
-    }
-    const qreal left = alignment_ == TextAlignment::Centre ? (box.width() - widest) / 2.0 : 0.0;
-    const bool clip = !box.contains(QRectF(box.x() + left, top, widest, layout.height));
+    const qreal left =
+        alignment_ == TextAlignment::Centre ? (box.width() - layout.widest) / 2.0 : 0.0;
+    const bool clip = !box.contains(QRectF(box.x() + left, top, layout.widest, layout.height));
     if (clip) {
         painter->save();
         painter->setClipRect(box, Qt::IntersectClip);

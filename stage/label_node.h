@@ -40,10 +40,12 @@ private:
     // The text laid out in lines, kept from one paint to the next: a label over which a ball
     // flies or that spins is painted a hundred times a second, and laying its text out again
     // each time (shaping included) cost more than drawing it.
+    // It is dropped when the text, font or alignment changes, or the box's size (sizeChanged),
+    // and laid out again for another device.
     struct Layout {
         QTextLayout lines;
         qreal height = 0.0;
-        QSizeF box;
+        qreal widest = 0.0;  // the widest line's natural width
         const QPaintDevice* device = nullptr;
         int logicalDpiY = 0;
         qreal devicePixelRatio = 0.0;
