@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -26,30 +27,50 @@ namespace {
 
 // Watches every event of the application for the first paint of one widget. Once that paint
 // and the flush that follows it are over, it notes the time and the memory, lets the program run
-// `settleMs` more, notes the memory again, prints its report and ends the event loop.
+// `settleMs` more, notes the memory again, prints its report and ends the event loop. On the way it
+// notes when the event loop first ran (the window built and shown), when the window system first
+// exposed the widget's window and when that first paint began, so that a slower start can be told
+// apart: building, the window system's mapping, or the paint itself.
 class FirstFrameWatch final : public QObject {
 public:
     FirstFrameWatch(std::function<QObject*()> target, int settleMs)
         : target_(std::move(target)), settleMs_(settleMs) {
         QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(0, this, [this] { loopNs_ = monotonicNanoseconds(); });
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && watched == target_()) {
+        if (seen_) {
+            return false;
+        }
+        if (event->type() == QEvent::Expose && exposeNs_ == 0 && exposes(watched)) {
+            exposeNs_ = monotonicNanoseconds();
+        } else if (event->type() == QEvent::Paint && watched == target_()) {
             seen_ = true;
+            paintNs_ = monotonicNanoseconds();
             QTimer::singleShot(0, this, [this] { framePainted(); });
         }
         return false;
     }
 
 private:
+    bool exposes(QObject* watched) const {
+        const auto* widget = qobject_cast<QWidget*>(target_());
+        const auto* window = qobject_cast<QWindow*>(watched);
+        return widget != nullptr && window != nullptr && widget->window()->windowHandle() == window;
+    }
+
     void framePainted() {
         const std::int64_t frameNs = monotonicNanoseconds();
         const long frameKib = residentKibibytes();
-        QTimer::singleShot(settleMs_, this, [frameNs, frameKib] {
-            std::printf("frame_ns=%lld rss_frame_kib=%ld rss_settled_kib=%ld\n",
-                        static_cast<long long>(frameNs), frameKib, residentKibibytes());
+        QTimer::singleShot(settleMs_, this, [this, frameNs, frameKib] {
+            std::printf(
+                "loop_ns=%lld expose_ns=%lld paint_ns=%lld frame_ns=%lld rss_frame_kib=%ld "
+                "rss_settled_kib=%ld\n",
+                static_cast<long long>(loopNs_), static_cast<long long>(exposeNs_),
+                static_cast<long long>(paintNs_), static_cast<long long>(frameNs), frameKib,
+                residentKibibytes());
             std::fflush(stdout);
             QCoreApplication::quit();
         });
@@ -58,6 +79,9 @@ private:
     std::function<QObject*()> target_;
     int settleMs_;
     bool seen_ = false;
+    std::int64_t loopNs_ = 0;
+    std::int64_t exposeNs_ = 0;
+    std::int64_t paintNs_ = 0;
 };
 
 // The start of the program, as its entry does it; the frame that counts is the view's.
@@ -83,12 +107,21 @@ int runBare(int argc, char** argv, int settleMs) {
 }
 
 struct Samples {
+    std::vector<double> loopMs;
+    std::vector<double> exposeMs;
+    std::vector<double> paintMs;
     std::vector<double> frameMs;
     std::vector<double> frameKib;
     std::vector<double> settledKib;
 
     void add(const ProbeRun& run) {
-        frameMs.push_back((run.values.at("frame_ns") - static_cast<double>(run.spawnedAtNs)) / 1e6);
+        const auto since = [&run](const char* name) {
+            return (run.values.at(name) - static_cast<double>(run.spawnedAtNs)) / 1e6;
+        };
+        loopMs.push_back(since("loop_ns"));
+        exposeMs.push_back(since("expose_ns"));
+        paintMs.push_back(since("paint_ns"));
+        frameMs.push_back(since("frame_ns"));
         frameKib.push_back(run.values.at("rss_frame_kib"));
         settledKib.push_back(run.values.at("rss_settled_kib"));
     }
@@ -97,10 +130,12 @@ struct Samples {
 void printKind(const char* kind, const Samples& samples) {
     std::printf(
         "%-5s first frame median %7.1f ms (min %.1f)   RSS at frame %7.0f KiB   "
-        "settled %7.0f KiB\n",
+        "settled %7.0f KiB\n"
+        "      on the way, medians: event loop %.1f ms, exposed %.1f ms, paint began %.1f ms\n",
         kind, median(samples.frameMs),
         *std::min_element(samples.frameMs.begin(), samples.frameMs.end()), median(samples.frameKib),
-        median(samples.settledKib));
+        median(samples.settledKib), median(samples.loopMs), median(samples.exposeMs),
+        median(samples.paintMs));
 }
 
 int compare(int runs, const std::string& settleMs) {
