@@ -4,7 +4,6 @@
 
 #include "app/Unit1.h"
 #include "app/placement.h"
-#include "assets/assets.h"
 #include "stage/font_engines.h"
 #include "stage/show_view.h"
 
@@ -16,7 +15,6 @@ TApplication::TApplication(int& argc, char** argv)
     // Ties the window to the menu entry and its icon where the desktop matches them by id.
     QGuiApplication::setDesktopFileName(QStringLiteral(PELORA_APP_ID));
     fontConfig_.finish();
-    initAssets();
     installPlatform(&platform_);
 }
 

@@ -1,5 +1,5 @@
-// The pictures and the font compiled into the program. Call initAssets() once, after the
-// QGuiApplication exists and before the scene is built.
+// The pictures and the font compiled into the program. The pictures need no set-up; the font is
+// registered by initAssets(), after the QGuiApplication exists, only where the machine lacks it.
 #pragma once
 
 #include <QImage>

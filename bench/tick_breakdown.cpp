@@ -12,7 +12,6 @@
 #include "app/Unit1.h"
 #include "app/placement.h"
 #include "app/qt_platform.h"
-#include "assets/assets.h"
 #include "event_costs.h"
 #include "stage/font_engines.h"
 #include "stage/show_view.h"
@@ -23,7 +22,6 @@ int main(int argc, char** argv) {
     auto complain = [](const std::string& message) {
         std::fprintf(stderr, "error: %s\n", message.c_str());
     };
-    pelora::initAssets();
     pelora::QtPlatform platform(complain);
     pelora::installPlatform(&platform);
     {

@@ -12,7 +12,6 @@
 #include "app/Unit1.h"
 #include "app/placement.h"
 #include "app/qt_platform.h"
-#include "assets/assets.h"
 #include "draw/draw_cycle.h"
 #include "timeline_recorder.h"
 
@@ -89,7 +88,6 @@ int report(const Timeline& timeline) {
 
 int run(int argc, char** argv) {
     QApplication application(argc, argv);
-    initAssets();
     QtPlatform platform(
         [](const std::string& message) { std::fprintf(stderr, "error: %s\n", message.c_str()); });
     installPlatform(&platform);

@@ -27,7 +27,6 @@ void arrangeTree(QGraphicsItem& item) {
 }  // namespace
 
 ShowScene::ShowScene() {
-    initAssets();
     const Pictures pictures{loadPicture(Picture::Banner), loadPicture(Picture::BannerDouble),
                             loadPicture(Picture::BlueBall), loadPicture(Picture::YellowBall)};
     scene_.setSceneRect(0.0, 0.0, clientWidth, clientHeight);

@@ -3,12 +3,9 @@
 
 #include <QApplication>
 
-#include "assets/assets.h"
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    pelora::initAssets();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

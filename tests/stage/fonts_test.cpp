@@ -13,7 +13,7 @@
 namespace pelora {
 namespace {
 
-TEST(Fonts, SegoeUiWhereTheSystemHasItElseTheBundledOpenSans) {
+TEST(Fonts, SegoeUiWhereTheSystemHasItElseOpenSansBold) {
     const QString expected = QFontDatabase::hasFamily(QStringLiteral("Segoe UI"))
                                  ? QStringLiteral("Segoe UI")
                                  : QStringLiteral("Open Sans");
@@ -24,6 +24,44 @@ TEST(Fonts, SegoeUiWhereTheSystemHasItElseTheBundledOpenSans) {
     EXPECT_FALSE(resolved.italic());
     EXPECT_EQ(resolved.pixelSize(), 36);
 }
+
+struct MachineFonts {
+    const char* name;
+    bool segoe;
+    bool openSansBold;
+    const char* bundled;  // what registering the bundled font gives
+    const char* expected;
+    bool registers;
+};
+
+class FamilyChoice : public ::testing::TestWithParam<MachineFonts> {};
+
+// The bundled font is registered only on a machine that has neither family.
+TEST_P(FamilyChoice, TakesTheFirstFamilyTheMachineHas) {
+    const MachineFonts& machine = GetParam();
+    bool registered = false;
+    const QString family = chooseShowFontFamily(
+        [&machine](const QString& name) {
+            return name == QStringLiteral("Segoe UI")
+                       ? machine.segoe
+                       : name == QStringLiteral("Open Sans") && machine.openSansBold;
+        },
+        [&machine, &registered] {
+            registered = true;
+            return QString::fromLatin1(machine.bundled);
+        });
+    EXPECT_EQ(family, QString::fromLatin1(machine.expected));
+    EXPECT_EQ(registered, machine.registers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, FamilyChoice,
+    ::testing::Values(MachineFonts{"Windows", true, true, "Open Sans", "Segoe UI", false},
+                      MachineFonts{"OpenSansInstalled", false, true, "Open Sans", "Open Sans",
+                                   false},
+                      MachineFonts{"NeitherFamily", false, false, "Open Sans", "Open Sans", true},
+                      MachineFonts{"BundledFontDamaged", false, false, "", "Open Sans", true}),
+    [](const ::testing::TestParamInfo<MachineFonts>& machine) { return machine.param.name; });
 
 struct FixedText {
     std::string text;
