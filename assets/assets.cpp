@@ -23,6 +23,10 @@ QString registerBundledFont() {
     return families.isEmpty() ? QString() : families.first();
 }
 
+QImage packed(const unsigned char* begin, const unsigned char* end) {
+    return packedPicture(begin, static_cast<std::size_t>(end - begin));
+}
+
 QString& registeredFamily() {
     static QString family;
     return family;
@@ -37,9 +41,6 @@ void initAssets() {
 }
 
 QImage loadPicture(Picture picture) {
-    const auto packed = [](const unsigned char* begin, const unsigned char* end) {
-        return packedPicture(begin, static_cast<std::size_t>(end - begin));
-    };
     switch (picture) {
         case Picture::Banner:
             return packed(pelora_banner_picture, pelora_banner_picture_end);
@@ -53,6 +54,24 @@ QImage loadPicture(Picture picture) {
             return packed(pelora_icon_picture, pelora_icon_picture_end);
     }
     return {};
+}
+
+QImage loadReadyBall(Picture ball, int side) {
+    const bool blue = ball == Picture::BlueBall;
+    if (!blue && ball != Picture::YellowBall) {
+        return {};
+    }
+    switch (side) {
+        case 50:
+            return blue ? packed(pelora_ball_blue_50_picture, pelora_ball_blue_50_picture_end)
+                        : packed(pelora_ball_yellow_50_picture, pelora_ball_yellow_50_picture_end);
+        case 100:
+            return blue
+                       ? packed(pelora_ball_blue_100_picture, pelora_ball_blue_100_picture_end)
+                       : packed(pelora_ball_yellow_100_picture, pelora_ball_yellow_100_picture_end);
+        default:
+            return {};
+    }
 }
 
 QString bundledFontFamily() {

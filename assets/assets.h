@@ -11,6 +11,11 @@ namespace pelora {
 // (800 x 168), for screens whose scale would otherwise enlarge the banner.
 enum class Picture { Banner, BannerDouble, BlueBall, YellowBall, Icon };
 
+// A ball scaled when the program was built to a size it is drawn at on the device: exactly the
+// image smooth scaling gives at paint time, so that nothing is scaled at start-up. Sizes 50 and 100
+// (the footer's swatches at scale 1 and 2); a null image for any other size or picture.
+QImage loadReadyBall(Picture ball, int side);
+
 // Resource path of the bundled font.
 inline constexpr char bundledFontFile[] = ":/fonts/OpenSans-Bold.ttf";
 

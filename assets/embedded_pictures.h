@@ -13,4 +13,12 @@ extern const unsigned char pelora_ball_yellow_picture[];
 extern const unsigned char pelora_ball_yellow_picture_end[];
 extern const unsigned char pelora_icon_picture[];
 extern const unsigned char pelora_icon_picture_end[];
+extern const unsigned char pelora_ball_blue_50_picture[];
+extern const unsigned char pelora_ball_blue_50_picture_end[];
+extern const unsigned char pelora_ball_blue_100_picture[];
+extern const unsigned char pelora_ball_blue_100_picture_end[];
+extern const unsigned char pelora_ball_yellow_50_picture[];
+extern const unsigned char pelora_ball_yellow_50_picture_end[];
+extern const unsigned char pelora_ball_yellow_100_picture[];
+extern const unsigned char pelora_ball_yellow_100_picture_end[];
 }

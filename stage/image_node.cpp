@@ -18,10 +18,16 @@ ImageNode::ImageNode(std::string name, QGraphicsItem* parent) : Node(std::move(n
 void ImageNode::setPicture(const QImage& picture, std::vector<QImage> largerVersions) {
     picture_ = picture;
     largerVersions_ = std::move(largerVersions);
+    readyVersions_.clear();
     std::sort(largerVersions_.begin(), largerVersions_.end(),
               [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
     scaled_ = QImage();
     scaledFrom_ = 0;
+    update();
+}
+
+void ImageNode::setReadyVersions(std::vector<QImage> readyVersions) {
+    readyVersions_ = std::move(readyVersions);
     update();
 }
 
@@ -53,6 +59,13 @@ const QImage& ImageNode::scaledFor(const QSize& devicePixels) {
     const QImage& source = sourceFor(devicePixels);
     if (devicePixels.isEmpty() || devicePixels.width() >= source.width()) {
         return source;
+    }
+    if (&source == &picture_) {
+        for (const QImage& ready : readyVersions_) {
+            if (ready.size() == devicePixels) {
+                return ready;
+            }
+        }
     }
     if (scaled_.size() != devicePixels || scaledFrom_ != source.cacheKey()) {
         scaled_ = source.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

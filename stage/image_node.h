@@ -19,6 +19,10 @@ public:
     // same picture (same proportions, more pixels) serve screens whose scale would enlarge it:
     // an enlarged picture is blurred.
     void setPicture(const QImage& picture, std::vector<QImage> largerVersions = {});
+    // The picture already scaled, smoothly, to sizes it is drawn at on the device: where one is
+    // the size the picture covers, it is drawn as it is and nothing is scaled. Setting the
+    // picture again forgets them.
+    void setReadyVersions(std::vector<QImage> readyVersions);
 
     // Where the picture lands in the box.
     QRectF pictureRect() const;
@@ -38,6 +42,7 @@ private:
 
     QImage picture_;
     std::vector<QImage> largerVersions_;
+    std::vector<QImage> readyVersions_;
     QImage scaled_;
     qint64 scaledFrom_ = 0;  // cache key of the source of `scaled_`
 };

@@ -35,8 +35,10 @@ void ShowScene::buildFooter(const Pictures& pictures) {
 
     image4_ = &addNode<ImageNode>(bar, "Image4", {116.0F, -10.0F, 50.0F, 50.0F});
     image4_->setPicture(pictures.yellowBall);
+    image4_->setReadyVersions(pictures.yellowBallReady);
     image3_ = &addNode<ImageNode>(bar, "Image3", {48.0F, -4.0F, 50.0F, 50.0F});
     image3_->setPicture(pictures.blueBall);
+    image3_->setReadyVersions(pictures.blueBallReady);
 }
 
 }  // namespace pelora

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "assets/facts/show_facts.h"
 #include "motion/error_boundary.h"
@@ -70,6 +71,8 @@ private:
         QImage bannerDouble;
         QImage blueBall;
         QImage yellowBall;
+        std::vector<QImage> blueBallReady;
+        std::vector<QImage> yellowBallReady;
     };
 
     void buildHeader(const Pictures& pictures);

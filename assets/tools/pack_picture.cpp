@@ -2,11 +2,15 @@
 // never decodes a picture at start-up: a 16-byte header (the bytes "PLRP", then width, height and
 // bytes per line as 32-bit numbers in the machine's order), then the rows of 32-bit ARGB pixels
 // in the machine's order, exactly as QImage::Format_ARGB32 holds them. Run by the build.
-//   pack_picture <input.png> <output>
+// Given a size, it scales the picture to that size as the program itself would, smoothly, and
+// packs the result: a picture the program draws at that size on the device is then ready, with
+// nothing to scale at start-up.
+//   pack_picture <input.png> <output> [<width> <height>]
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -25,8 +29,8 @@ int fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: pack_picture <input.png> <output>\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: pack_picture <input.png> <output> [<width> <height>]\n");
         return 2;
     }
     const QString inputPath = QString::fromLocal8Bit(argv[1]);
@@ -34,9 +38,21 @@ int main(int argc, char* argv[]) {
 
     QImageReader reader(inputPath, QByteArrayLiteral("png"));
     reader.setAutoDetectImageFormat(false);
-    const QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
+    QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
     if (picture.isNull()) {
         return fail(inputPath + QStringLiteral(": ") + reader.errorString());
+    }
+    if (argc == 5) {
+        const QSize size(QString::fromLatin1(argv[3]).toInt(),
+                         QString::fromLatin1(argv[4]).toInt());
+        if (size.isEmpty()) {
+            return fail(QStringLiteral("not a size: %1 x %2").arg(argv[3], argv[4]));
+        }
+        // The same call as the image node's at paint time, on the same pixels.
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (picture.format() != QImage::Format_ARGB32) {
+            return fail(QStringLiteral("smooth scaling gave another pixel format"));
+        }
     }
 
     const pelora::PackedPictureHeader header{pelora::packedPictureMagic,

@@ -157,6 +157,46 @@ TEST(DoubleBanner, ScaledDownIsTheBanner) {
     EXPECT_LT(difference / (banner.width() * banner.height() * 4), 4.0);
 }
 
+// The balls ready at the swatches' sizes are exactly what smooth scaling gives at paint time:
+// drawing them instead changes no pixel.
+struct ReadyBallCase {
+    const char* name;
+    Picture ball;
+    int side;
+};
+
+void PrintTo(const ReadyBallCase& ready, std::ostream* out) {
+    *out << ready.name;
+}
+
+class ReadyBallTest : public ::testing::TestWithParam<ReadyBallCase> {};
+
+TEST_P(ReadyBallTest, IsTheBallScaledSmoothlyToItsSize) {
+    const ReadyBallCase& ready = GetParam();
+    const QImage image = loadReadyBall(ready.ball, ready.side);
+    const QImage expected =
+        loadPicture(ready.ball)
+            .scaled(ready.side, ready.side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.format(), expected.format());
+    EXPECT_EQ(image, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Embedded, ReadyBallTest,
+                         ::testing::Values(ReadyBallCase{"blue50", Picture::BlueBall, 50},
+                                           ReadyBallCase{"blue100", Picture::BlueBall, 100},
+                                           ReadyBallCase{"yellow50", Picture::YellowBall, 50},
+                                           ReadyBallCase{"yellow100", Picture::YellowBall, 100}),
+                         [](const ::testing::TestParamInfo<ReadyBallCase>& ready) {
+                             return std::string(ready.param.name);
+                         });
+
+TEST(ReadyBall, NoneAtOtherSizesOrForOtherPictures) {
+    EXPECT_TRUE(loadReadyBall(Picture::BlueBall, 75).isNull());
+    EXPECT_TRUE(loadReadyBall(Picture::Banner, 50).isNull());
+    EXPECT_TRUE(loadReadyBall(Picture::Icon, 100).isNull());
+}
+
 TEST(BundledFont, IsEmbeddedAndRegistersAsOpenSansBold) {
     initAssets();
     const QString family = bundledFontFamily();

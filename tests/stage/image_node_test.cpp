@@ -88,6 +88,57 @@ INSTANTIATE_TEST_SUITE_P(Scales, ImageSourceTest,
                                            ScaleCase{2.0, magenta}, ScaleCase{3.0, blue},
                                            ScaleCase{4.0, blue}));
 
+// A picture ready at a device size, scaled when the program was built, is drawn as it is where
+// the picture covers exactly that size; at any other size the picture is scaled as before. Here
+// the ready version is red and the picture green, so a render tells which was drawn.
+struct ReadyCase {
+    const char* name;
+    qreal scale;
+    bool pictureSetAgain;
+    std::uint32_t drawn;
+};
+
+void PrintTo(const ReadyCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ReadyVersionTest : public ::testing::TestWithParam<ReadyCase> {};
+
+TEST_P(ReadyVersionTest, IsDrawnWhereItsSizeIsTheDeviceSize) {
+    constexpr std::uint32_t red = 0xFFC00000U;
+    const ReadyCase& row = GetParam();
+    QGraphicsScene scene(QRectF(QPointF(), canvas));
+    auto* node = new ImageNode("Image", nullptr);
+    scene.addItem(node);
+    node->setPosition(static_cast<float>(box.x()), static_cast<float>(box.y()));
+    node->setSize(static_cast<float>(box.width()), static_cast<float>(box.height()));
+    // The picture is twice the box: at scales up to 2 it is scaled down.
+    node->setPicture(solid(80, 40, green));
+    node->setReadyVersions({solid(40, 20, red), solid(60, 30, red)});
+    if (row.pictureSetAgain) {
+        node->setPicture(solid(80, 40, green));
+    }
+    const QSize pixels(static_cast<int>(std::lround(canvas.width() * row.scale)),
+                       static_cast<int>(std::lround(canvas.height() * row.scale)));
+    QImage frame(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(row.scale);
+    frame.fill(Qt::white);
+    QPainter painter(&frame);
+    painter.setRenderHints(sceneRenderHints);
+    scene.render(&painter, QRectF(QPointF(), canvas), QRectF(QPointF(), canvas));
+    painter.end();
+    EXPECT_TRUE(hasColourAt(frame, box.center().x(), box.center().y(), row.drawn));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, ReadyVersionTest,
+    ::testing::Values(ReadyCase{"Scale1ReadyAt40x20", 1.0, false, 0xFFC00000U},
+                      ReadyCase{"Scale1_5ReadyAt60x30", 1.5, false, 0xFFC00000U},
+                      ReadyCase{"Scale1_25NoneReady", 1.25, false, green},
+                      ReadyCase{"Scale2ThePictureItself", 2.0, false, green},
+                      ReadyCase{"PictureSetAgainForgetsThem", 1.0, true, green}),
+    [](const ::testing::TestParamInfo<ReadyCase>& row) { return std::string(row.param.name); });
+
 // The banner as the scene shows it: at scale 1 its own picture, at scale 2 the double banner,
 // each pixel for pixel over the header bar; never a picture enlarged.
 struct BannerCase {
