@@ -4,7 +4,7 @@
 
 #include "app/Unit1.h"
 #include "app/placement.h"
-#include "stage/font_engines.h"
+#include "stage/first_frame_text.h"
 #include "stage/show_view.h"
 
 namespace pelora {
@@ -33,9 +33,9 @@ int TApplication::Run() {
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
     mainForm_->show();
     mainForm_->activateWindow();
-    // The window manager takes a few milliseconds to map the window; the first frame's font
-    // engines are set up meanwhile instead of in the first paint.
-    prepareFontEngines(mainForm_->scene(), *mainForm_->view().viewport());
+    // The window manager takes a few milliseconds to map the window; the first frame's text is
+    // laid out meanwhile instead of in the first paint.
+    prepareFirstFrameText(mainForm_->scene(), *mainForm_->view().viewport());
     return QApplication::exec();
 }
 

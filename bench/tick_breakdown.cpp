@@ -13,7 +13,7 @@
 #include "app/placement.h"
 #include "app/qt_platform.h"
 #include "event_costs.h"
-#include "stage/font_engines.h"
+#include "stage/first_frame_text.h"
 #include "stage/show_view.h"
 
 int main(int argc, char** argv) {
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         pelora::startWindow(form, screen != nullptr ? screen->availableGeometry() : QRect());
         form.show();
         form.activateWindow();
-        pelora::prepareFontEngines(form.scene(), *form.view().viewport());
+        pelora::prepareFirstFrameText(form.scene(), *form.view().viewport());
         QTimer::singleShot(2000, [&application] { application.reset(); });
         QTimer::singleShot(2000 + seconds * 1000, [&application, seconds] {
             const std::string title = "the show, " + std::to_string(seconds) + " s of the draw";

@@ -36,6 +36,9 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+    // Lays the text out for painting on `device` ahead of the paint, which then finds it done.
+    void prepareLayout(const QPaintDevice& device) { static_cast<void>(layoutFor(&device)); }
+
 private:
     // The text laid out in lines, kept from one paint to the next: a label over which a ball
     // flies or that spins is painted a hundred times a second, and laying its text out again

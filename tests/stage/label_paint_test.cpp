@@ -124,6 +124,16 @@ TEST_P(LabelPaintTest, PaintsWhatDrawTextPaints) {
     EXPECT_EQ(paintedByTheLabel(label, row), expected);
     // Painted again from the layout it kept.
     EXPECT_EQ(paintedByTheLabel(label, row), expected);
+    // Laid out ahead, as before the first frame, for the image it is then painted on.
+    LabelNode prepared("Label", nullptr);
+    shape(prepared, row);
+    QImage image = blank(row);
+    prepared.prepareLayout(image);
+    QPainter painter(&image);
+    place(painter, row);
+    prepared.paint(&painter, nullptr, nullptr);
+    painter.end();
+    EXPECT_EQ(image, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, LabelPaintTest, ::testing::ValuesIn(cases),
