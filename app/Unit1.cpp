@@ -1,14 +1,12 @@
 #include "app/Unit1.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QPalette>
-#include <QPixmap>
 #include <QResizeEvent>
 
 #include "app/outer_rectangle.h"
 #include "app/placement.h"
-#include "assets/assets.h"
+#include "app/window_icon.h"
 #include "draw/publisher.h"
 #include "stage/button_node.h"
 #include "stage/hover_feedback.h"
@@ -54,12 +52,12 @@ void TForm1::buildWindow() {
     setWindowTitle(QStringLiteral("Pelora - V1.0 - ") +
                    QString::fromUtf8(publisherAddress.data(),
                                      static_cast<qsizetype>(publisherAddress.size())));
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(Picture::Icon))));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setAutoFillBackground(true);
     setFixedSize(ClientWidth, ClientHeight);
     view_ = new ShowView(scene_, this);
     view_->setGeometry(0, 0, ClientWidth, ClientHeight);
+    new WindowIconAfterFirstFrame(*this, *view_->viewport());
     readOuterRectangle();
 }
 

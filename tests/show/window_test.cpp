@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QResizeEvent>
+#include <QWindow>
 
 #include "app/error_display.h"
 #include "app/placement.h"
+#include "assets/assets.h"
 #include "show_fixture.h"
+#include "stage/show_view.h"
 
 namespace pelora::testing {
 namespace {
@@ -27,15 +32,34 @@ TEST_F(Window, FormCreateRunsBeforeTheLayoutPassAndNothingIsVisibleUntilShown) {
     EXPECT_GE(form->Height, TForm1::ClientHeight);
 }
 
-TEST_F(Window, CaptionIconAndFixedClientArea) {
+TEST_F(Window, CaptionAndFixedClientArea) {
     start();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Pelora - V1.0 - www.pelora.fr"));
-    EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(form->size(), QSize(1095, 684));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+// The icon is given to the window once its first frame is painted, whole, at 256 x 256.
+TEST_F(Window, TheIconComesRightAfterTheFirstFrame) {
+    start();
+    EXPECT_TRUE(form->windowIcon().isNull());
+    // Exposed and painted, then the icon.
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_TRUE(form->windowHandle()->isExposed());
+    const QIcon icon = form->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(256, 256)});
+    const QImage expected = QPixmap::fromImage(loadPicture(Picture::Icon)).toImage();
+    EXPECT_EQ(icon.pixmap(QSize(256, 256)).toImage(), expected);
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
+    // Painted again, the window keeps the icon it has.
+    form->view().viewport()->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(form->windowIcon().cacheKey(), icon.cacheKey());
 }
 
 TEST_F(Window, ARequestForAnotherSizeOrFullScreenIsRefused) {

@@ -1,0 +1,74 @@
+#include "app/window_icon.h"
+
+#include <QEvent>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include "assets/assets.h"
+
+namespace pelora {
+namespace {
+
+class CompiledInIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        const QImage picture = loadPicture(Picture::Icon);
+        if (size == picture.size() || size.isEmpty()) {
+            return QPixmap::fromImage(picture);
+        }
+        return QPixmap::fromImage(
+            picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(actualSize(rect.size(), mode, state), mode, state));
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QSize actual = loadPicture(Picture::Icon).size();
+        if (actual.width() > size.width() || actual.height() > size.height()) {
+            actual.scale(size, Qt::KeepAspectRatio);
+        }
+        return actual;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return {loadPicture(Picture::Icon).size()};
+    }
+
+    bool isNull() override { return loadPicture(Picture::Icon).isNull(); }
+    QString key() const override { return QStringLiteral("pelora-compiled-in"); }
+    QIconEngine* clone() const override { return new CompiledInIconEngine; }
+};
+
+}  // namespace
+
+QIcon programIcon() {
+    return QIcon(new CompiledInIconEngine);
+}
+
+WindowIconAfterFirstFrame::WindowIconAfterFirstFrame(QWidget& window, QWidget& firstPainted)
+    : QObject(&window), window_(window), firstPainted_(firstPainted) {
+    firstPainted_.installEventFilter(this);
+}
+
+bool WindowIconAfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &firstPainted_ && event->type() == QEvent::Paint) {
+        firstPainted_.removeEventFilter(this);
+        // Queued: the paint and the flush that follows it come first.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                window_.setWindowIcon(programIcon());
+                deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+    return false;
+}
+
+}  // namespace pelora
