@@ -1,7 +1,6 @@
 // One whole cycle of the show in real time: twelve balls, the board sliding out ten seconds after
 // the last landing, the recap panel with its row, the ">>" button and its hover feedback, a click
 // that brings the reset board back for draw 2, and the first ball of draw 2.
-#include <QRegularExpression>
 #include <iostream>
 
 #include "assets/facts/show_facts.h"
@@ -59,28 +58,18 @@ bool boardIsBack(const QImage& client, QPointF origin) {
            countPixels(client, recapTitle(origin), isBrownText) == 0;
 }
 
-// The numbers of the recap row's blue and yellow blocks, read with the text of each block turned
-// black on white.
+// The numbers of the recap row's blue and yellow blocks, each block read alone as one number
+// (white text on blue, dark text on yellow). Read as one line, a single digit between two others
+// was now and then dropped or taken for a letter.
 std::vector<int> readRecapNumbers(const QImage& client, QPointF origin) {
-    const QRect row = recapBlock(origin, 1).united(recapBlock(origin, ballsPerDraw));
-    QImage text(row.size(), QImage::Format_RGB32);
-    text.fill(Qt::white);
-    for (int column = 1; column <= ballsPerDraw; ++column) {
-        const QRect block = recapBlock(origin, column);
-        const auto isText = column <= blueBalls ? isLight : isDark;
-        for (int y = block.top(); y <= block.bottom(); ++y) {
-            for (int x = block.left(); x <= block.right(); ++x) {
-                if (isText(client.pixel(x, y) | 0xFF000000U)) {
-                    text.setPixel(x - row.left(), y - row.top(), 0xFF000000U);
-                }
-            }
-        }
-    }
-    const QString read = readTextLine(text, text.rect(), isDark);
     std::vector<int> numbers;
-    static const QRegularExpression digits(QStringLiteral("\\d+"));
-    for (const auto& match : digits.globalMatch(read)) {
-        numbers.push_back(match.captured().toInt());
+    for (int column = 1; column <= ballsPerDraw; ++column) {
+        const auto isText = column <= blueBalls ? isLight : isDark;
+        bool isNumber = false;
+        const int number = readNumber(client, recapBlock(origin, column), isText).toInt(&isNumber);
+        if (isNumber) {
+            numbers.push_back(number);
+        }
     }
     return numbers;
 }

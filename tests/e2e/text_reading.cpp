@@ -29,22 +29,35 @@ QImage blackOnWhite(const QImage& client, const QRect& part,
                          Qt::SmoothTransformation);
 }
 
-}  // namespace
-
-QString readTextLine(const QImage& client, const QRect& part,
-                     const std::function<bool(std::uint32_t)>& isText) {
+QString readWithTesseract(const QImage& client, const QRect& part,
+                          const std::function<bool(std::uint32_t)>& isText,
+                          const QStringList& options) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     blackOnWhite(client, part, isText).save(&buffer, "PNG");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
-    const ToolResult read =
-        runTool(QStringLiteral("tesseract"),
-                {QStringLiteral("stdin"), QStringLiteral("stdout"), QStringLiteral("-l"),
-                 QStringLiteral("fra"), QStringLiteral("--psm"), QStringLiteral("7")},
-                environment, png, ocrTimeoutMs);
+    const ToolResult read = runTool(QStringLiteral("tesseract"),
+                                    QStringList{QStringLiteral("stdin"), QStringLiteral("stdout"),
+                                                QStringLiteral("-l"), QStringLiteral("fra")} +
+                                        options,
+                                    environment, png, ocrTimeoutMs);
     return read.exitCode == 0 ? QString::fromUtf8(read.output).simplified() : QString();
+}
+
+}  // namespace
+
+QString readTextLine(const QImage& client, const QRect& part,
+                     const std::function<bool(std::uint32_t)>& isText) {
+    return readWithTesseract(client, part, isText, {QStringLiteral("--psm"), QStringLiteral("7")});
+}
+
+QString readNumber(const QImage& client, const QRect& part,
+                   const std::function<bool(std::uint32_t)>& isText) {
+    return readWithTesseract(client, part, isText,
+                             {QStringLiteral("--psm"), QStringLiteral("7"), QStringLiteral("-c"),
+                              QStringLiteral("tessedit_char_whitelist=0123456789")});
 }
 
 }  // namespace pelora::e2e

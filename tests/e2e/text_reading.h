@@ -15,4 +15,9 @@ namespace pelora::e2e {
 QString readTextLine(const QImage& client, const QRect& part,
                      const std::function<bool(std::uint32_t)>& isText);
 
+// The same for a part that holds one number: read as a line of digits only, so that a digit
+// cannot come out as a letter. Empty when tesseract fails or reads nothing.
+QString readNumber(const QImage& client, const QRect& part,
+                   const std::function<bool(std::uint32_t)>& isText);
+
 }  // namespace pelora::e2e
