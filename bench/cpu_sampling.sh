@@ -1,17 +1,23 @@
 # Sourced by the CPU measuring scripts. A process's CPU is utime + stime of all its threads, read
 # from /proc/<pid>/stat; its context switches, summed over its threads, tell the stretches where
-# the 10 ms frame timer runs (5 or more in a 100 ms sample) from the quiet ones.
+# the 10 ms frame timer runs (5 or more in a 100 ms sample) from the quiet ones. Clock ticks are
+# 10 ms: over the rest, where the program runs about a millisecond a second, that is too coarse,
+# so each sample also gives the nanoseconds the scheduler counted for each live thread
+# (/proc/<pid>/task/<tid>/schedstat); a thread's time counts between two samples that both see it.
 
 # One line: seconds since `start` (an $EPOCHREALTIME), utime + stime in clock ticks, context
-# switches.
+# switches, then tid:nanoseconds for each live thread, comma-separated.
 cpu_sample() {
-    local pid=$1 start=$2 stat switches
+    local pid=$1 start=$2 stat switches nanoseconds
     stat=$(<"/proc/$pid/stat")
     stat=${stat##*) }
     read -r -a fields <<<"$stat"
     switches=$(awk '/ctxt_switches/ { n += $2 } END { print n }' "/proc/$pid/status")
+    nanoseconds=$(for task in /proc/"$pid"/task/*; do
+        read -r run _ <"$task/schedstat" 2>/dev/null && printf '%s:%s,' "${task##*/}" "$run"
+    done)
     echo "$(awk -v now="$EPOCHREALTIME" -v s="$start" 'BEGIN { printf "%.3f", now - s }') \
-$((fields[11] + fields[12])) $switches"
+$((fields[11] + fields[12])) $switches $nanoseconds"
 }
 
 # Samples `pid` every 100 ms into `log` until `seconds` have passed since `start`.
@@ -39,9 +45,21 @@ cpu_show_stretches() {
                               seg_dt[nseg, seg_n[nseg]] = dt }
                 else { if (seg_n[nseg] > 0) nseg++; quiet_t += dt; quiet_cpu += cpu }
             }
-            if ($1 >= rest_from && $1 <= rest_to) { rest_t += dt; rest_cpu += cpu; rest_sw += sw }
+            if ($1 >= rest_from && $1 <= rest_to) {
+                rest_t += dt; rest_cpu += cpu; rest_sw += sw
+                count = split($4, threads, ",")
+                for (i = 1; i <= count; i++) {
+                    split(threads[i], pair, ":")
+                    if (pair[1] in ran) rest_ns += pair[2] - ran[pair[1]]
+                }
+            }
         }
-        { t = $1; u = $2; c = $3 }
+        {
+            t = $1; u = $2; c = $3
+            delete ran
+            count = split($4, threads, ",")
+            for (i = 1; i <= count; i++) { split(threads[i], pair, ":"); if (pair[1] != "") ran[pair[1]] = pair[2] }
+        }
         END {
             for (s = 0; s <= nseg; s++) {
                 if (seg_n[s] == 0) continue
@@ -58,8 +76,9 @@ cpu_show_stretches() {
             printf "spins:   %5.1f s, CPU %5.2f %% of a core\n", sp_t, 100 * sp_cpu / sp_t
             printf "pauses:  %5.1f s, CPU %5.2f %% of a core\n", quiet_t, 100 * quiet_cpu / quiet_t
             if (rest_t > 0)
-                printf "rest (recap panel in, %d s to %d s): %.1f s, CPU %.3f %% of a core, " \
-                       "%d context switches (%.1f a second)\n", rest_from, rest_to,
-                       rest_t, 100 * rest_cpu / rest_t, rest_sw, rest_sw / rest_t
+                printf "rest (recap panel in, %d s to %d s): %.1f s, CPU %.3f %% of a core " \
+                       "(%.4f %% counted in nanoseconds), %d context switches " \
+                       "(%.1f a second)\n", rest_from, rest_to, rest_t, 100 * rest_cpu / rest_t,
+                       100 * rest_ns / 1e9 / rest_t, rest_sw, rest_sw / rest_t
         }' "$1"
 }
