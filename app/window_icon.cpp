@@ -14,13 +14,15 @@ namespace {
 
 class CompiledInIconEngine final : public QIconEngine {
 public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+    // Smaller sizes are scaled down from the picture; it is never enlarged.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         const QImage picture = loadPicture(Picture::Icon);
-        if (size == picture.size() || size.isEmpty()) {
+        const QSize actual = actualSize(size, mode, state);
+        if (actual == picture.size()) {
             return QPixmap::fromImage(picture);
         }
         return QPixmap::fromImage(
-            picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            picture.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,

@@ -56,6 +56,7 @@ TEST_F(Window, TheIconComesRightAfterTheFirstFrame) {
     const QImage expected = QPixmap::fromImage(loadPicture(Picture::Icon)).toImage();
     EXPECT_EQ(icon.pixmap(QSize(256, 256)).toImage(), expected);
     EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
+    EXPECT_EQ(icon.pixmap(QSize(512, 512)).size(), QSize(256, 256));
     // Painted again, the window keeps the icon it has.
     form->view().viewport()->repaint();
     QApplication::processEvents();
