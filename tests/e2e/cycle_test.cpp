@@ -1,6 +1,7 @@
 // One whole cycle of the show in real time: twelve balls, the board sliding out ten seconds after
 // the last landing, the recap panel with its row, the ">>" button and its hover feedback, a click
 // that brings the reset board back for draw 2, and the first ball of draw 2.
+#include <QColor>
 #include <iostream>
 
 #include "assets/facts/show_facts.h"
@@ -58,15 +59,29 @@ bool boardIsBack(const QImage& client, QPointF origin) {
            countPixels(client, recapTitle(origin), isBrownText) == 0;
 }
 
-// The numbers of the recap row's blue and yellow blocks, each block read alone as one number
-// (white text on blue, dark text on yellow). Read as one line, a single digit between two others
-// was now and then dropped or taken for a letter.
+// A recap block's text: the pixels nearer the text's colour than the block's, so that a digit
+// keeps its thinner joins. Only the nearly white pixels of a "6" on blue left its join out, and
+// it was not read.
+bool isTextOnBlue(std::uint32_t argb) {
+    return qRed(argb) > (qRed(colour::blue) + qRed(colour::white)) / 2;
+}
+
+bool isTextOnYellow(std::uint32_t argb) {
+    return qGreen(argb) < (qGreen(colour::yellow) + qGreen(colour::black)) / 2;
+}
+
+// The numbers of the recap row's blue and yellow blocks, each block read alone as one number,
+// from its inside only. Read as one line, a single digit between two others was now and then
+// dropped; and with the block's edge in the picture, the lines between cells (as light as the
+// text on blue) made tesseract read a digit more or one less, depending on a pixel of offset.
 std::vector<int> readRecapNumbers(const QImage& client, QPointF origin) {
+    constexpr int inset = 4;
     std::vector<int> numbers;
     for (int column = 1; column <= ballsPerDraw; ++column) {
-        const auto isText = column <= blueBalls ? isLight : isDark;
+        const auto isText = column <= blueBalls ? isTextOnBlue : isTextOnYellow;
+        const QRect inside = recapBlock(origin, column).adjusted(inset, inset, -inset, -inset);
         bool isNumber = false;
-        const int number = readNumber(client, recapBlock(origin, column), isText).toInt(&isNumber);
+        const int number = readNumber(client, inside, isText).toInt(&isNumber);
         if (isNumber) {
             numbers.push_back(number);
         }
