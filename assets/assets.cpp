@@ -56,22 +56,42 @@ QImage loadPicture(Picture picture) {
     return {};
 }
 
+namespace {
+
+struct ReadyBall {
+    Picture ball;
+    int side;
+    const unsigned char* begin;
+    const unsigned char* end;
+};
+
+// The balls packed ready-sized by the build (PELORA_READY_PICTURES).
+const ReadyBall readyBalls[] = {
+    {Picture::BlueBall, 50, pelora_ball_blue_50_picture, pelora_ball_blue_50_picture_end},
+    {Picture::BlueBall, 100, pelora_ball_blue_100_picture, pelora_ball_blue_100_picture_end},
+    {Picture::YellowBall, 50, pelora_ball_yellow_50_picture, pelora_ball_yellow_50_picture_end},
+    {Picture::YellowBall, 100, pelora_ball_yellow_100_picture, pelora_ball_yellow_100_picture_end},
+};
+
+}  // namespace
+
 QImage loadReadyBall(Picture ball, int side) {
-    const bool blue = ball == Picture::BlueBall;
-    if (!blue && ball != Picture::YellowBall) {
-        return {};
+    for (const ReadyBall& ready : readyBalls) {
+        if (ready.ball == ball && ready.side == side) {
+            return packed(ready.begin, ready.end);
+        }
     }
-    switch (side) {
-        case 50:
-            return blue ? packed(pelora_ball_blue_50_picture, pelora_ball_blue_50_picture_end)
-                        : packed(pelora_ball_yellow_50_picture, pelora_ball_yellow_50_picture_end);
-        case 100:
-            return blue
-                       ? packed(pelora_ball_blue_100_picture, pelora_ball_blue_100_picture_end)
-                       : packed(pelora_ball_yellow_100_picture, pelora_ball_yellow_100_picture_end);
-        default:
-            return {};
+    return {};
+}
+
+std::vector<QImage> loadReadyBalls(Picture ball) {
+    std::vector<QImage> versions;
+    for (const ReadyBall& ready : readyBalls) {
+        if (ready.ball == ball) {
+            versions.push_back(packed(ready.begin, ready.end));
+        }
     }
+    return versions;
 }
 
 QString bundledFontFamily() {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <vector>
 
 namespace pelora {
 
@@ -15,6 +16,8 @@ enum class Picture { Banner, BannerDouble, BlueBall, YellowBall, Icon };
 // image smooth scaling gives at paint time, so that nothing is scaled at start-up. Sizes 50 and 100
 // (the footer's swatches at scale 1 and 2); a null image for any other size or picture.
 QImage loadReadyBall(Picture ball, int side);
+// Every ready size of a ball; none for another picture.
+std::vector<QImage> loadReadyBalls(Picture ball);
 
 // Resource path of the bundled font.
 inline constexpr char bundledFontFile[] = ":/fonts/OpenSans-Bold.ttf";

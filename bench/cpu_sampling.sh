@@ -37,6 +37,14 @@ cpu_sample_until() {
 cpu_show_stretches() {
     awk -v hz="$(getconf CLK_TCK)" -v from="$2" -v to="$3" -v rest_from="${4:-0}" \
         -v rest_to="${5:-0}" '
+        {
+            # The nanoseconds of each live thread in this sample, by thread id.
+            delete now
+            count = split($4, threads, ",")
+            for (i = 1; i <= count; i++) {
+                if (split(threads[i], pair, ":") == 2) now[pair[1]] = pair[2]
+            }
+        }
         NR > 1 {
             dt = $1 - t; cpu = ($2 - u) / hz; sw = $3 - c
             moving = sw >= 5
@@ -47,18 +55,13 @@ cpu_show_stretches() {
             }
             if ($1 >= rest_from && $1 <= rest_to) {
                 rest_t += dt; rest_cpu += cpu; rest_sw += sw
-                count = split($4, threads, ",")
-                for (i = 1; i <= count; i++) {
-                    split(threads[i], pair, ":")
-                    if (pair[1] in ran) rest_ns += pair[2] - ran[pair[1]]
-                }
+                for (id in now) if (id in ran) rest_ns += now[id] - ran[id]
             }
         }
         {
             t = $1; u = $2; c = $3
             delete ran
-            count = split($4, threads, ",")
-            for (i = 1; i <= count; i++) { split(threads[i], pair, ":"); if (pair[1] != "") ran[pair[1]] = pair[2] }
+            for (id in now) ran[id] = now[id]
         }
         END {
             for (s = 0; s <= nseg; s++) {

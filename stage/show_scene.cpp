@@ -27,13 +27,9 @@ void arrangeTree(QGraphicsItem& item) {
 }  // namespace
 
 ShowScene::ShowScene() {
-    const Pictures pictures{
-        loadPicture(Picture::Banner),
-        loadPicture(Picture::BannerDouble),
-        loadPicture(Picture::BlueBall),
-        loadPicture(Picture::YellowBall),
-        {loadReadyBall(Picture::BlueBall, 50), loadReadyBall(Picture::BlueBall, 100)},
-        {loadReadyBall(Picture::YellowBall, 50), loadReadyBall(Picture::YellowBall, 100)}};
+    const Pictures pictures{loadPicture(Picture::Banner),      loadPicture(Picture::BannerDouble),
+                            loadPicture(Picture::BlueBall),    loadPicture(Picture::YellowBall),
+                            loadReadyBalls(Picture::BlueBall), loadReadyBalls(Picture::YellowBall)};
     scene_.setSceneRect(0.0, 0.0, clientWidth, clientHeight);
     // Nodes move every frame; a spatial index would be rebuilt for every move of a few items.
     scene_.setItemIndexMethod(QGraphicsScene::NoIndex);

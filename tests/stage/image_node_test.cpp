@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -38,15 +39,15 @@ QImage solid(int width, int height, std::uint32_t argb) {
     return picture;
 }
 
-// The node alone on a scene, rendered as the window paints at a display scale.
-QImage rendered(qreal scale) {
+// The node alone on a scene in `box`, given its pictures by `dress`, rendered as the window
+// paints at a display scale.
+QImage rendered(qreal scale, const std::function<void(ImageNode&)>& dress) {
     QGraphicsScene scene(QRectF(QPointF(), canvas));
     auto* node = new ImageNode("Image", nullptr);
     scene.addItem(node);
     node->setPosition(static_cast<float>(box.x()), static_cast<float>(box.y()));
     node->setSize(static_cast<float>(box.width()), static_cast<float>(box.height()));
-    // Given out of order: the node orders them.
-    node->setPicture(solid(40, 20, green), {solid(120, 60, blue), solid(80, 40, magenta)});
+    dress(*node);
     const QSize pixels(static_cast<int>(std::lround(canvas.width() * scale)),
                        static_cast<int>(std::lround(canvas.height() * scale)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -71,7 +72,10 @@ class ImageSourceTest : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ImageSourceTest, DrawsTheSmallestSourceThatCoversTheBoxAndFillsTheBox) {
     const ScaleCase& row = GetParam();
-    const QImage frame = rendered(row.scale);
+    const QImage frame = rendered(row.scale, [](ImageNode& node) {
+        // Given out of order: the node orders them.
+        node.setPicture(solid(40, 20, green), {solid(120, 60, blue), solid(80, 40, magenta)});
+    });
     EXPECT_TRUE(hasColourAt(frame, box.center().x(), box.center().y(), row.drawn));
     // The whole box in device pixels, give or take its anti-aliased rim, and nothing beyond.
     const double devicePixels = box.width() * box.height() * row.scale * row.scale;
@@ -107,26 +111,14 @@ class ReadyVersionTest : public ::testing::TestWithParam<ReadyCase> {};
 TEST_P(ReadyVersionTest, IsDrawnWhereItsSizeIsTheDeviceSize) {
     constexpr std::uint32_t red = 0xFFC00000U;
     const ReadyCase& row = GetParam();
-    QGraphicsScene scene(QRectF(QPointF(), canvas));
-    auto* node = new ImageNode("Image", nullptr);
-    scene.addItem(node);
-    node->setPosition(static_cast<float>(box.x()), static_cast<float>(box.y()));
-    node->setSize(static_cast<float>(box.width()), static_cast<float>(box.height()));
-    // The picture is twice the box: at scales up to 2 it is scaled down.
-    node->setPicture(solid(80, 40, green));
-    node->setReadyVersions({solid(40, 20, red), solid(60, 30, red)});
-    if (row.pictureSetAgain) {
-        node->setPicture(solid(80, 40, green));
-    }
-    const QSize pixels(static_cast<int>(std::lround(canvas.width() * row.scale)),
-                       static_cast<int>(std::lround(canvas.height() * row.scale)));
-    QImage frame(pixels, QImage::Format_ARGB32_Premultiplied);
-    frame.setDevicePixelRatio(row.scale);
-    frame.fill(Qt::white);
-    QPainter painter(&frame);
-    painter.setRenderHints(sceneRenderHints);
-    scene.render(&painter, QRectF(QPointF(), canvas), QRectF(QPointF(), canvas));
-    painter.end();
+    const QImage frame = rendered(row.scale, [&row](ImageNode& node) {
+        // The picture is twice the box: at scales up to 2 it is scaled down.
+        node.setPicture(solid(80, 40, green));
+        node.setReadyVersions({solid(40, 20, red), solid(60, 30, red)});
+        if (row.pictureSetAgain) {
+            node.setPicture(solid(80, 40, green));
+        }
+    });
     EXPECT_TRUE(hasColourAt(frame, box.center().x(), box.center().y(), row.drawn));
 }
 
