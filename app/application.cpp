@@ -4,8 +4,6 @@
 
 #include "app/Unit1.h"
 #include "app/placement.h"
-#include "stage/first_frame_text.h"
-#include "stage/show_view.h"
 
 namespace pelora {
 
@@ -31,11 +29,7 @@ int TApplication::Run() {
     *registered_ = mainForm_.get();
     const QScreen* screen = QGuiApplication::primaryScreen();
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
-    mainForm_->show();
-    mainForm_->activateWindow();
-    // The window manager takes a few milliseconds to map the window; the first frame's text is
-    // laid out meanwhile instead of in the first paint.
-    prepareFirstFrameText(mainForm_->scene(), *mainForm_->view().viewport());
+    showStartedWindow(*mainForm_);
     return QApplication::exec();
 }
 

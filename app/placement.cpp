@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "app/Unit1.h"
+#include "stage/first_frame_text.h"
+#include "stage/show_view.h"
 
 namespace pelora {
 
@@ -16,6 +18,12 @@ void startWindow(TForm1& form, const QRect& workArea) {
     form.placeCentred(workArea);
     form.guarded([&] { form.FormResize(form); });
     form.setShownOnce();
+}
+
+void showStartedWindow(TForm1& form) {
+    form.show();
+    form.activateWindow();
+    prepareFirstFrameText(form.scene(), *form.view().viewport());
 }
 
 }  // namespace pelora

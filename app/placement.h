@@ -16,4 +16,8 @@ int centredOrigin(int start, int length, int size);
 // shown through the window's error display; the start goes on. Showing is the caller's.
 void startWindow(TForm1& form, const QRect& workArea);
 
+// Shows the started window and activates it, then lays out the first frame's text while the
+// window manager maps the window, instead of in the first paint.
+void showStartedWindow(TForm1& form);
+
 }  // namespace pelora

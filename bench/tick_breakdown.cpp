@@ -13,8 +13,6 @@
 #include "app/placement.h"
 #include "app/qt_platform.h"
 #include "event_costs.h"
-#include "stage/first_frame_text.h"
-#include "stage/show_view.h"
 
 int main(int argc, char** argv) {
     pelora::bench::MeteredApplication application(argc, argv);
@@ -28,9 +26,7 @@ int main(int argc, char** argv) {
         pelora::TForm1 form(complain);
         const QScreen* screen = QGuiApplication::primaryScreen();
         pelora::startWindow(form, screen != nullptr ? screen->availableGeometry() : QRect());
-        form.show();
-        form.activateWindow();
-        pelora::prepareFirstFrameText(form.scene(), *form.view().viewport());
+        pelora::showStartedWindow(form);
         QTimer::singleShot(2000, [&application] { application.reset(); });
         QTimer::singleShot(2000 + seconds * 1000, [&application, seconds] {
             const std::string title = "the show, " + std::to_string(seconds) + " s of the draw";

@@ -100,8 +100,7 @@ int run(int argc, char** argv) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         startWindow(form, screen != nullptr ? screen->availableGeometry() : QRect());
         recorder.noteLaunchIfFlying();
-        form.show();
-        form.activateWindow();
+        showStartedWindow(form);
         QApplication::exec();
         result = report(recorder.timeline());
     }
