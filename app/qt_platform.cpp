@@ -1,7 +1,6 @@
 #include "qt_platform.h"
 
 #include <cerrno>
-#include <chrono>
 
 namespace pelora {
 
@@ -53,15 +52,9 @@ void QtPlatform::post(std::function<void()> call) {
         Qt::QueuedConnection);
 }
 
-std::optional<std::uint64_t> QtPlatform::performanceCounter() {
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return static_cast<std::uint64_t>(ticks);
-}
-
-std::uint32_t QtPlatform::tickCountMs() {
-    const auto sinceStart = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-    return static_cast<std::uint32_t>(sinceStart.count());
+void QtPlatform::unpredictablePicks(std::span<const std::uint32_t> bounds,
+                                    std::span<std::uint32_t> picks) {
+    picks_.pick(bounds, picks);
 }
 
 }  // namespace pelora

@@ -1,6 +1,6 @@
 // The platform seam on Qt: precise QTimers and queued calls whose work arrives through the event
-// loop, and the machine's steady clock. Errors escaping a tick or a posted call go to the error
-// display; the timer goes on.
+// loop, the machine's steady clock, and the draw's picks from the system's generator. Errors
+// escaping a tick or a posted call go to the error display; the timer goes on.
 #pragma once
 
 #include <QElapsedTimer>
@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "app/system_picks.h"
 #include "motion/error_boundary.h"
 #include "motion/platform.h"
 
@@ -27,8 +28,8 @@ public:
                                 int& errorCode) override;
     void destroyTimer(PlatformTimerId id) override;
     void post(std::function<void()> call) override;
-    std::optional<std::uint64_t> performanceCounter() override;
-    std::uint32_t tickCountMs() override;
+    void unpredictablePicks(std::span<const std::uint32_t> bounds,
+                            std::span<std::uint32_t> picks) override;
 
 private:
     ErrorHandler onError_;
@@ -38,6 +39,7 @@ private:
     // Receiver of the posted calls: the calls still queued when the platform goes are dropped
     // with it.
     QObject postedCalls_;
+    SystemPicks picks_;
 };
 
 }  // namespace pelora

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "motion/checked_arithmetic.h"
+#include "motion/error.h"
 #include "motion/float_animation.h"
 #include "motion/timer.h"
 #include "publisher.h"
@@ -27,6 +28,10 @@ std::string countdownText(std::int32_t seconds) {
     return text;
 }
 
+std::string retryText(std::int32_t seconds) {
+    return "Tirage impossible, nouvel essai dans " + countdownText(seconds);
+}
+
 void setUpFlightLeg(TFloatAnimation& leg, PropertyObject& sprite, const char* property) {
     leg.setParent(&sprite);
     leg.setPropertyName(property);
@@ -46,7 +51,7 @@ void DrawCycle::FormCreate() {
     stage_.setRecapRowHeight(recapRowHeight);
     stage_.setRecapPanelVisible(false);
     state.coup = 1;
-    TirageAlea();
+    const std::exception_ptr refused = tryTirageAlea();
     stage_.setBallX(homeX);
     std::int32_t ordinal = 0;
     for (const char* name : curveKindNames) {
@@ -62,7 +67,43 @@ void DrawCycle::FormCreate() {
     state.saveY = stage_.ballPosition().y;
     setUpFlightLeg(motion_.FloatAnimation1, stage_.ballSprite(), "Position.X");
     setUpFlightLeg(motion_.FloatAnimation2, stage_.ballSprite(), "Position.Y");
+    if (refused) {
+        waitForRefusedDraw(true);
+        std::rethrow_exception(refused);
+    }
     TirBoule(state.Tirage[state.coup]);
+}
+
+std::exception_ptr DrawCycle::tryTirageAlea() {
+    try {
+        TirageAlea();
+    } catch (const ShowError&) {
+        return std::current_exception();
+    }
+    drawRefused_ = false;
+    return nullptr;
+}
+
+// No draw is invented and none is shown again: the show stays at rest, the recap panel showing
+// the draws really made, the footer saying that the draw could not be made and counting down to
+// the next try. The try comes when a rest would have ended, keeping the show's rhythm, or at once
+// when the operator clicks ">>".
+void DrawCycle::waitForRefusedDraw(bool boardInPlace) {
+    drawRefused_ = true;
+    stage_.setNextDrawButtonVisible(false);
+    stage_.setIndicatorVisible(false);
+    stage_.setHeaderWordVisible(false);
+    stage_.setHeadingText(std::string(publisherAddress));
+    if (boardInPlace) {
+        // The empty board of the start: the rest's own timeline slides it out and the panel in.
+        state.cinqmn = restSeconds;
+    } else {
+        // The board and the panel are both out: the panel, with ">>", comes straight back.
+        state.cinqmn = boardOutAt;
+        motion_.FloatAnimation32.setEnabled(true);
+    }
+    stage_.setFooterText(retryText(state.cinqmn));
+    motion_.repos5mn.setEnabled(true);
 }
 
 void DrawCycle::entredeuxTimer() {
@@ -105,6 +146,10 @@ void DrawCycle::repos5mnTimer() {
         stopRestAndSlidePanelOut();
         return;
     }
+    if (drawRefused_) {
+        stage_.setFooterText(retryText(state.cinqmn));
+        return;
+    }
     if (state.cinqmn >= 1 && state.cinqmn <= boardOutAt) {
         stage_.setFooterText("Prochain tirage N°" + std::to_string(checkedAdd(state.numtir, 1)) +
                              " dans " + countdownText(state.cinqmn));
@@ -137,8 +182,12 @@ void DrawCycle::FloatAnimation34Finish() {
     motion_.repos5mn.setEnabled(false);
     state.cinqmn = restSeconds;
     state.coup = 1;
-    TirageAlea();
+    const std::exception_ptr refused = tryTirageAlea();
     motion_.FloatAnimation34.setEnabled(false);
+    if (refused) {
+        waitForRefusedDraw(false);
+        std::rethrow_exception(refused);
+    }
     motion_.FloatAnimation33.setEnabled(true);
 }
 

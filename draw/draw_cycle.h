@@ -6,12 +6,12 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 
 #include "assets/facts/show_facts.h"
 #include "draw_state.h"
 #include "hidden_selector.h"
 #include "number_list.h"
-#include "random_generator.h"
 #include "stage_requests.h"
 
 namespace pelora {
@@ -58,8 +58,10 @@ public:
     // The timers and animations this cycle switches, for the binding of their handlers.
     const CycleMotion& motion() const { return motion_; }
 
+    // Whether the show is waiting to try again a draw that the system's generator refused.
+    bool drawRefused() const { return drawRefused_; }
+
     DrawState state;
-    RandomGenerator generator;
     NumberList ListBox1;
     NumberList ListBox2;
     NumberList ListBox3;
@@ -67,7 +69,11 @@ public:
     HiddenSelector ComboBox2;
 
 private:
-    void selectDrawOrder();
+    // TirageAlea, or the failure that left everything as it was: the caller sets the show waiting
+    // before the failure goes on to the error display.
+    std::exception_ptr tryTirageAlea();
+    void waitForRefusedDraw(bool boardInPlace);
+    void selectDrawOrder(const std::array<std::uint32_t, tileCount>& picks);
     void writeRecapRow();
     void resetBoard();
     void land();
@@ -77,6 +83,7 @@ private:
 
     DrawStage& stage_;
     CycleMotion motion_;
+    bool drawRefused_ = false;
 };
 
 }  // namespace pelora

@@ -1,13 +1,13 @@
 // The one seam through which time and the machine reach the show: a monotonic clock, periodic
-// timers whose ticks arrive on the event thread, calls posted to the event loop, and the counters
-// that seed the generator.
+// timers whose ticks arrive on the event thread, calls posted to the event loop, and the picks the
+// draw is made of.
 // The program installs a Qt implementation; the tests install a simulated one whose clock moves
 // only when the test says so.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <span>
 
 namespace pelora {
 
@@ -36,10 +36,12 @@ public:
     // An exception escaping it goes to the error display, like one escaping a tick.
     virtual void post(std::function<void()> call) = 0;
 
-    // 64-bit high-resolution counter, or nothing when it cannot be read.
-    virtual std::optional<std::uint64_t> performanceCounter() = 0;
-    // Milliseconds since the system started.
-    virtual std::uint32_t tickCountMs() = 0;
+    // The picks of one draw: picks[i] uniform over 0..bounds[i]-1 (every bound at least 1, both
+    // spans of one size), each unpredictable from anything a spectator can see, earlier picks
+    // included. All or nothing: when the source cannot be read it throws a ShowError and the
+    // caller uses nothing of `picks`.
+    virtual void unpredictablePicks(std::span<const std::uint32_t> bounds,
+                                    std::span<std::uint32_t> picks) = 0;
 };
 
 // The platform now in use. Throws a ShowError when none is installed.

@@ -16,9 +16,8 @@ using testing::SimulatedPlatform;
 
 // Sets the counter so that the next Randomize leaves the generator at `seed`: the counter's low
 // half cancels the draw Randomize makes from the current state.
-void seedNextDraw(SimulatedPlatform& platform, const RandomGenerator& generator,
-                  std::uint32_t seed) {
-    RandomGenerator probe = generator;
+void seedNextDraw(SimulatedPlatform& platform, std::uint32_t seed) {
+    testing::ClockSeededGenerator probe = platform.clockSeededGenerator();
     const auto r = static_cast<std::uint32_t>(probe.Random(0x7FFFFFFF));
     platform.setPerformanceCounter(static_cast<std::uint64_t>(r ^ seed));
 }
@@ -39,7 +38,7 @@ protected:
 };
 
 TEST_F(DrawPreparation, SeedZeroGivesTheKnownDraw) {
-    seedNextDraw(platform, cycle.generator, 0U);
+    seedNextDraw(platform, 0U);
     cycle.TirageAlea();
 
     const int expected[] = {1, 2, 25, 8, 10, 20, 12, 6, 14, 16, 4, 18};

@@ -3,9 +3,10 @@
 // installs it; destroying it uninstalls it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <span>
 
 #include "motion/platform.h"
 
@@ -25,8 +26,11 @@ public:
     }
     void destroyTimer(PlatformTimerId /*id*/) override {}
     void post(std::function<void()> /*call*/) override {}
-    std::optional<std::uint64_t> performanceCounter() override { return 0; }
-    std::uint32_t tickCountMs() override { return 0; }
+    // Every pick is the first candidate left: the draw is 1, 2, ..., 28.
+    void unpredictablePicks(std::span<const std::uint32_t> /*bounds*/,
+                            std::span<std::uint32_t> picks) override {
+        std::fill(picks.begin(), picks.end(), 0U);
+    }
 };
 
 }  // namespace pelora::testing

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "motion/ani_thread.h"
+#include "motion/error.h"
 
 namespace pelora::testing {
 namespace {
@@ -43,6 +44,19 @@ PlatformTimerId SimulatedPlatform::createTimer(std::uint32_t periodMs, std::func
 
 void SimulatedPlatform::destroyTimer(PlatformTimerId id) {
     timers_.erase(id);
+}
+
+void SimulatedPlatform::unpredictablePicks(std::span<const std::uint32_t> bounds,
+                                           std::span<std::uint32_t> picks) {
+    if (!pickRefusal_.empty()) {
+        throw ShowError(pickRefusal_);
+    }
+    if (pickSource_) {
+        pickSource_(bounds, picks);
+    } else {
+        generator_.drawPicks(counter_, tickCount_, bounds, picks);
+    }
+    ++drawsPicked_;
 }
 
 void SimulatedPlatform::advanceTo(double seconds) {

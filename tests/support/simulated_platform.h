@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "clock_seeded_generator.h"
 #include "motion/error_boundary.h"
 #include "motion/platform.h"
 
@@ -36,8 +37,11 @@ public:
                                 int& errorCode) override;
     void destroyTimer(PlatformTimerId id) override;
     void post(std::function<void()> call) override { posted_.push_back(std::move(call)); }
-    std::optional<std::uint64_t> performanceCounter() override { return counter_; }
-    std::uint32_t tickCountMs() override { return tickCount_; }
+    // By default the picks are the clock-seeded generator's, reseeded from the counter set below
+    // at every draw, so that a test's draws are known and stay the same from one build to the next;
+    // a test may script the picks instead, or have the source refuse.
+    void unpredictablePicks(std::span<const std::uint32_t> bounds,
+                            std::span<std::uint32_t> picks) override;
 
     // Moves the clock to `seconds`, delivering every posted call and every tick due up to and
     // including that time, one at a time and in time order (creation order breaks ties). The
@@ -62,8 +66,19 @@ public:
         refuseWith_ = errorCode;
         refusedPeriodMs_ = periodMs;
     }
+    // The clock reading the clock-seeded generator takes at each draw (the tick count when the
+    // counter reads nothing), and the generator itself.
     void setPerformanceCounter(std::optional<std::uint64_t> value) { counter_ = value; }
     void setTickCount(std::uint32_t value) { tickCount_ = value; }
+    ClockSeededGenerator& clockSeededGenerator() { return generator_; }
+    // Picks come from `source` (nothing: the clock-seeded generator again).
+    using PickSource =
+        std::function<void(std::span<const std::uint32_t> bounds, std::span<std::uint32_t> picks)>;
+    void setPickSource(PickSource source) { pickSource_ = std::move(source); }
+    // Every later draw is refused with this message, as by a generator that cannot be read (an
+    // empty message lets the picks through again).
+    void refusePicks(std::string message) { pickRefusal_ = std::move(message); }
+    std::uint64_t drawsPicked() const { return drawsPicked_; }
 
     std::size_t timerCount() const { return timers_.size(); }
     bool hasTimerWithPeriod(std::uint32_t periodMs) const;
@@ -106,6 +121,10 @@ private:
     std::optional<std::uint32_t> refusedPeriodMs_;
     std::optional<std::uint64_t> counter_ = 0x0123456789ABCDEFULL;
     std::uint32_t tickCount_ = 123456U;
+    ClockSeededGenerator generator_;
+    PickSource pickSource_;
+    std::string pickRefusal_;
+    std::uint64_t drawsPicked_ = 0;
     std::uint64_t ticksDelivered_ = 0;
     std::vector<std::string> errors_;
     ErrorHandler onError_;
