@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "app/placement.h"
+#include "app/screen_keep_awake.h"
 
 namespace pelora {
 
@@ -29,6 +30,7 @@ int TApplication::Run() {
     *registered_ = mainForm_.get();
     const QScreen* screen = QGuiApplication::primaryScreen();
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
+    ScreenKeepAwake::installOn(*mainForm_);
     showStartedWindow(*mainForm_);
     return QApplication::exec();
 }
