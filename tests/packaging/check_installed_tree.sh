@@ -6,7 +6,7 @@
 # The last is where the files will stand once installed (/usr for a package unpacked elsewhere);
 # by default the folder itself.
 set -u
-prefix=$1
+prefix=$(cd "$1" && pwd)
 icon_source=$2
 installed_prefix=${3:-$prefix}
 icon_sizes=(16 24 32 48 64 128 256)
