@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "app/placement.h"
 #include "app/screen_keep_awake.h"
+#include "stage/show_view.h"
 
 namespace pelora {
 
@@ -30,7 +31,7 @@ int TApplication::Run() {
     *registered_ = mainForm_.get();
     const QScreen* screen = QGuiApplication::primaryScreen();
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
-    ScreenKeepAwake::installOn(*mainForm_);
+    ScreenKeepAwake::installAfterFirstFrame(*mainForm_, *mainForm_->view().viewport());
     showStartedWindow(*mainForm_);
     return QApplication::exec();
 }

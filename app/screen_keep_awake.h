@@ -29,6 +29,10 @@ public:
     // and, on X, the server's saver suspension. Does nothing where the window is on no screen
     // (offscreen rendering).
     static void installOn(QWidget& window);
+    // The same, right after the first paint of `firstPainted` (a widget of that window): opening
+    // the session bus and asking the X server take a few milliseconds that the first frame need
+    // not wait for.
+    static void installAfterFirstFrame(QWidget& window, QWidget& firstPainted);
 
     bool holding() const { return holding_; }
 

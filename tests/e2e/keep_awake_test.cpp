@@ -51,6 +51,7 @@ TEST_F(ScreenSaverE2E, StaysOffWhileShownComesOnWhenMinimisedAndGoesOffWhenResto
 
     const auto show = startShowWith(bus.environment(), GuardedProcess::Output::AllKept);
     ASSERT_NE(show, nullptr);
+    EXPECT_TRUE(saver.becomesWithin(false, saverMargin)) << "the show does not light the screen";
     EXPECT_TRUE(saver.staysOffFor(4 * saverTimeout)) << "the saver came on over the show";
 
     show->minimise();
@@ -175,24 +176,24 @@ TEST_F(IdleInhibitionE2E, AKilledShowIsDroppedByTheService) {
     EXPECT_EQ(dropped->cookie, inhibit->cookie);
 }
 
-// The service answers late; the window is minimised meanwhile: the cookie is let go of as soon as
-// it arrives, and the restored window asks again.
+// The service answers late; the window is minimised between the question and the answer: the
+// cookie is let go of as soon as it arrives, and the restored window asks again.
 TEST_F(IdleInhibitionE2E, MinimisedBeforeTheServiceAnswersLetsGoOnceItDoes) {
     PrivateBus bus;
     ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon did not start";
-    IdleServiceStandIn service(bus, {QStringLiteral("--reply-delay-ms"), QStringLiteral("2000")});
+    IdleServiceStandIn service(bus, {QStringLiteral("--reply-delay-ms"), QStringLiteral("3000")});
     ASSERT_TRUE(service.ready());
     const auto show = startShowWith(bus.environment(), GuardedProcess::Output::Forwarded);
     ASSERT_NE(show, nullptr);
-    show->minimise();
     const std::optional<ServiceCall> inhibit = service.next(callTimeoutMs);
+    show->minimise();
     expectInhibit(inhibit, {applicationName, reason}, "at start");
     ASSERT_TRUE(inhibit.has_value());
     expectReleased(service.next(callTimeoutMs), *inhibit, "once the answer came", true);
 
     show->restore();
     expectInhibit(service.next(callTimeoutMs), {applicationName, reason}, "on restore");
-    EXPECT_TRUE(service.rest(quietMs + 2000).empty()) << "more calls than one a change";
+    EXPECT_TRUE(service.rest(quietMs + 3000).empty()) << "more calls than one a change";
     EXPECT_TRUE(show->process().running());
 }
 
