@@ -34,8 +34,6 @@ public:
     // not wait for.
     static void installAfterFirstFrame(QWidget& window, QWidget& firstPainted);
 
-    bool holding() const { return holding_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

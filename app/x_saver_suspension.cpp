@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
