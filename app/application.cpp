@@ -4,6 +4,8 @@
 
 #include "app/Unit1.h"
 #include "app/placement.h"
+#include "app/screen_keep_awake.h"
+#include "stage/show_view.h"
 
 namespace pelora {
 
@@ -29,6 +31,7 @@ int TApplication::Run() {
     *registered_ = mainForm_.get();
     const QScreen* screen = QGuiApplication::primaryScreen();
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
+    ScreenKeepAwake::installAfterFirstFrame(*mainForm_, *mainForm_->view().viewport());
     showStartedWindow(*mainForm_);
     return QApplication::exec();
 }

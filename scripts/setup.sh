@@ -11,6 +11,7 @@ show_packages=(
     cmake ninja-build g++ pkg-config     # the build
     qt6-base-dev libgl-dev               # the window, painting, text, timers (Qt 6)
     libfontconfig-dev                    # fontconfig started beside Qt's start-up
+    libxcb-screensaver0-dev              # the X saver held off while the show is on the screen
     fonts-open-sans                      # the bundled face, embedded at build time
 )
 test_packages=(
@@ -18,8 +19,10 @@ test_packages=(
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
     weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
+    dbus-daemon x11-xserver-utils        # the screen kept lit: a private session bus, xset
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
     dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
+    systemd                              # systemd-analyze verify of the user service
     clang-format                         # the formatting check
     xrestop                              # X resources in the long real-time run (bench/)
 )

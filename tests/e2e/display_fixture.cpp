@@ -37,7 +37,19 @@ std::unique_ptr<ShowProgram> DisplaySuite::startShow() {
 }
 
 std::unique_ptr<ShowProgram> DisplaySuite::startShowOn(const XSession& session) {
-    auto show = std::make_unique<ShowProgram>(session);
+    return waitForWindow(std::make_unique<ShowProgram>(session));
+}
+
+std::unique_ptr<ShowProgram> DisplaySuite::startShowWith(const QProcessEnvironment& environment,
+                                                         GuardedProcess::Output output) {
+    if (!session_) {
+        ADD_FAILURE() << "no test display: " << sessionError_;
+        return nullptr;
+    }
+    return waitForWindow(std::make_unique<ShowProgram>(*session_, environment, output));
+}
+
+std::unique_ptr<ShowProgram> DisplaySuite::waitForWindow(std::unique_ptr<ShowProgram> show) {
     if (!show->process().started()) {
         ADD_FAILURE() << "the program " << PELORA_PROGRAM << " did not start";
         return nullptr;

@@ -23,11 +23,16 @@ protected:
     static std::unique_ptr<ShowProgram> startShow();
     // The same on another display, for a test that runs two shows side by side.
     static std::unique_ptr<ShowProgram> startShowOn(const XSession& session);
+    // The same with changes to the environment and the output kept or forwarded.
+    static std::unique_ptr<ShowProgram> startShowWith(const QProcessEnvironment& environment,
+                                                      GuardedProcess::Output output);
     static const XSession& session() { return *session_; }
     // Keeps a screenshot as /tmp/pelora-look/e2e-<name>.png when PELORA_LOOK is set.
     static void keepForLooking(const QImage& client, const std::string& name);
 
 private:
+    static std::unique_ptr<ShowProgram> waitForWindow(std::unique_ptr<ShowProgram> show);
+
     static std::unique_ptr<XSession> session_;
     static std::string sessionError_;
 };

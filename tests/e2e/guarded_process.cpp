@@ -25,6 +25,8 @@ GuardedProcess::GuardedProcess(const QString& program, const QStringList& argume
     prepare(*process_, environment);
     if (output == Output::Forwarded) {
         process_->setProcessChannelMode(QProcess::ForwardedChannels);
+    } else if (output == Output::AllKept) {
+        process_->setProcessChannelMode(QProcess::MergedChannels);
     } else {
         process_->setStandardErrorFile(QProcess::nullDevice());
     }
@@ -48,6 +50,11 @@ GuardedProcess::~GuardedProcess() {
 
 bool GuardedProcess::running() const {
     return process_->state() != QProcess::NotRunning;
+}
+
+void GuardedProcess::kill() {
+    process_->kill();
+    process_->waitForFinished(terminateGraceMs);
 }
 
 bool GuardedProcess::waitForExit(int timeoutMs) {

@@ -14,9 +14,9 @@ namespace pelora::e2e {
 
 class GuardedProcess {
 public:
-    // Where the process's output goes: to the test's own output, nowhere, or (the standard
-    // output only) kept for readLine.
-    enum class Output { Forwarded, Discarded, StandardOutputKept };
+    // Where the process's output goes: to the test's own output, nowhere, (the standard output
+    // only) kept for readLine, or both channels kept together for readAllOutput.
+    enum class Output { Forwarded, Discarded, StandardOutputKept, AllKept };
 
     // Starts the program; started() says whether it is running.
     GuardedProcess(const QString& program, const QStringList& arguments,
@@ -34,6 +34,10 @@ public:
     bool exitedNormally() const { return process_->exitStatus() == QProcess::NormalExit; }
     // Reads one line of the process's standard output, waiting at most timeoutMs for it.
     QByteArray readLine(int timeoutMs);
+    // Everything the process has written so far (Output::AllKept).
+    QByteArray readAllOutput() { return process_->readAll(); }
+    // Ends the process at once, as a crash would: no clean-up of its own runs.
+    void kill();
     qint64 processId() const { return process_->processId(); }
 
 private:

@@ -10,6 +10,13 @@ namespace {
 constexpr auto mapPollPeriod = std::chrono::milliseconds(10);
 const QString captionPattern = QStringLiteral("^Pelora - V1\\.0");
 
+QProcessEnvironment changed(QProcessEnvironment environment, const QProcessEnvironment& changes) {
+    for (const QString& name : changes.keys()) {
+        environment.insert(name, changes.value(name));
+    }
+    return environment;
+}
+
 }  // namespace
 
 double secondsBetween(Clock::time_point from, Clock::time_point to) {
@@ -18,6 +25,12 @@ double secondsBetween(Clock::time_point from, Clock::time_point to) {
 
 ShowProgram::ShowProgram(const XSession& session)
     : session_(session), process_(QStringLiteral(PELORA_PROGRAM), {}, session.environment()) {}
+
+ShowProgram::ShowProgram(const XSession& session, const QProcessEnvironment& environment,
+                         GuardedProcess::Output output)
+    : session_(session),
+      process_(QStringLiteral(PELORA_PROGRAM), {}, changed(session.environment(), environment),
+               output) {}
 
 bool ShowProgram::waitUntilShown(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
@@ -98,6 +111,16 @@ void ShowProgram::pressCloseKey() const {
 void ShowProgram::askWindowManagerToClose() const {
     session_.run(QStringLiteral("wmctrl"),
                  {QStringLiteral("-i"), QStringLiteral("-c"), hexId(window_)});
+}
+
+void ShowProgram::minimise() const {
+    session_.run(QStringLiteral("xdotool"),
+                 {QStringLiteral("windowminimize"), QStringLiteral("--sync"), hexId(window_)});
+}
+
+void ShowProgram::restore() const {
+    session_.run(QStringLiteral("wmctrl"),
+                 {QStringLiteral("-i"), QStringLiteral("-a"), hexId(window_)});
 }
 
 }  // namespace pelora::e2e

@@ -34,6 +34,10 @@ struct Sighting {
 class ShowProgram {
 public:
     explicit ShowProgram(const XSession& session);
+    // With the session's environment changed by `environment` (its variables replace the
+    // session's), and the program's output going where `output` says.
+    ShowProgram(const XSession& session, const QProcessEnvironment& environment,
+                GuardedProcess::Output output);
 
     // Waits until the window is viewable and, where the window manager reports frames, its frame
     // known; false when it does not come.
@@ -61,6 +65,9 @@ public:
     void pressCloseKey() const;
     // Closing through the window manager's close request, as a taskbar does.
     void askWindowManagerToClose() const;
+    // Minimising and restoring through the window manager, as its buttons and a taskbar do.
+    void minimise() const;
+    void restore() const;
 
     GuardedProcess& process() { return process_; }
 

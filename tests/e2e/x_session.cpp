@@ -31,6 +31,13 @@ void leaveTheScaleToTheDisplay(QProcessEnvironment& environment) {
     }
 }
 
+// The desktop the tests run from keeps its session bus to itself: a show under test must not hold
+// off the developer's screen saver. A test that wants a bus starts one of its own.
+void keepOffTheSessionBus(QProcessEnvironment& environment, const QTemporaryDir& scratch) {
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") + scratch.filePath(QStringLiteral("no-bus")));
+}
+
 }  // namespace
 
 XSession::XSession(Desktop desktop) : desktop_(desktop) {
@@ -60,6 +67,7 @@ void XSession::startServer() {
             environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
             environment_.remove(QStringLiteral("XAUTHORITY"));
             leaveTheScaleToTheDisplay(environment_);
+            keepOffTheSessionBus(environment_, scratch_);
             return;
         }
     }
@@ -148,6 +156,7 @@ void XSession::startWeston() {
                 environment_.remove(QStringLiteral("QT_QPA_PLATFORM"));
                 environment_.remove(QStringLiteral("XAUTHORITY"));
                 leaveTheScaleToTheDisplay(environment_);
+                keepOffTheSessionBus(environment_, scratch_);
                 return;
             }
         }

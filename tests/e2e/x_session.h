@@ -35,7 +35,8 @@ public:
     // Whether the window manager publishes the frames it draws (_NET_FRAME_EXTENTS).
     bool reportsFrames() const { return desktop_ == Desktop::OpenboxOnXvfb; }
     const QSize& screen() const { return screen_; }
-    // The environment of every process started on this display.
+    // The environment of every process started on this display. It reaches no session bus: the
+    // desktop the tests run from keeps its own to itself.
     const QProcessEnvironment& environment() const { return environment_; }
     // Runs an X tool (xdotool, xwininfo, xprop, import, wmctrl ...) on this display.
     ToolResult run(const QString& tool, const QStringList& arguments,

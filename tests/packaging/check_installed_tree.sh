@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Checks an installed Pelora under one prefix (/usr in the package, any folder for cmake --install):
 # exactly the program, its desktop entry, its icon at every theme size, its AppStream data, its
-# manual page, its copyright and changelog, each usable as such.
-#   check_installed_tree.sh <prefix folder> <committed icon.png>
+# manual page, its systemd user service, its copyright and changelog, each usable as such.
+#   check_installed_tree.sh <prefix folder> <committed icon.png> [<prefix the tree is made for>]
+# The last is where the files will stand once installed (/usr for a package unpacked elsewhere);
+# by default the folder itself.
 set -u
-prefix=$1
+prefix=$(cd "$1" && pwd)
 icon_source=$2
+installed_prefix=${3:-$prefix}
 icon_sizes=(16 24 32 48 64 128 256)
 failures=0
 fail() {
@@ -19,6 +22,7 @@ expected_files() {
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
     echo share/man/man6/pelora.6.gz
+    echo lib/systemd/user/pelora.service
     echo share/doc/pelora/copyright
     echo share/doc/pelora/changelog.gz
     for size in "${icon_sizes[@]}"; do
@@ -62,6 +66,25 @@ if ! report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>
     fail "man pelora(6): ${report:-non-zero status}"
 fi
 zcat "$manual" | grep -q '^\.SH EXIT STATUS' || fail "the manual page does not say how the show ends"
+
+# The user service: part of the graphical session, restarted 5 s after a failure but not after the
+# window is closed, and pointing at the installed program. systemd's own check reads it as it will
+# stand once installed: a copy whose program path leads into this folder.
+unit=$prefix/lib/systemd/user/pelora.service
+for line in "PartOf=graphical-session.target" "After=graphical-session.target" \
+    "ExecStart=$installed_prefix/games/pelora" "Restart=on-failure" "RestartSec=5" \
+    "WantedBy=graphical-session.target"; do
+    grep -qxF "$line" "$unit" || fail "the user service lacks the line $line"
+done
+unit_check=$(mktemp -d)
+chmod 700 "$unit_check"
+mkdir "$unit_check/unit"
+sed "s|^ExecStart=$installed_prefix/|ExecStart=$prefix/|" "$unit" >"$unit_check/unit/pelora.service"
+if ! report=$(XDG_RUNTIME_DIR=$unit_check MANPATH=$prefix/share/man \
+    systemd-analyze --user verify "$unit_check/unit/pelora.service" 2>&1) || [[ -n $report ]]; then
+    fail "systemd-analyze verify pelora.service: ${report:-non-zero status}"
+fi
+rm -rf "$unit_check"
 
 # The program and the font it embeds, each under its own licence.
 copyright=$prefix/share/doc/pelora/copyright

@@ -57,12 +57,16 @@ while read -r mode owner _ _ _ path; do
     esac
 done < <(dpkg-deb -c "$package")
 
+# The user service is installed, not enabled: no maintainer script turns it on.
+scripts=$(dpkg-deb --ctrl-tarfile "$package" | tar -t | sed 's|^\./||' | grep -Ev '^(control|md5sums|)$')
+[[ -z $scripts ]] || fail "the package has maintainer scripts: $scripts"
+
 root=$work/root
 dpkg-deb -x "$package" "$root"
 top=$(ls -A "$root")
 [[ $top == usr ]] || fail "the package installs outside /usr: $top"
 file -b "$root/usr/games/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
-bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" || failures=$((failures + 1))
+bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" /usr || failures=$((failures + 1))
 
 # lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail.
 report=$(lintian --no-cfg --display-info "$package" 2>&1)
