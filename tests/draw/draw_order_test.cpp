@@ -21,7 +21,7 @@ LandingOrder ascending() {
     return order;
 }
 
-TEST(DrawOrder, EachPickTakesTheCandidateAtItsIndexAmongThoseLeft) {
+TEST(DrawOrderFromPicks, EachPickTakesTheCandidateAtItsIndexAmongThoseLeft) {
     DrawPicks first{};  // always the lowest left
     DrawPicks last{};   // always the highest left
     DrawPicks mixed{};  // 27 (28), then 0 (1), then the middle of what is left
@@ -46,7 +46,7 @@ TEST(DrawOrder, EachPickTakesTheCandidateAtItsIndexAmongThoseLeft) {
     EXPECT_EQ(sorted, ascending());
 }
 
-TEST(DrawOrder, APickBeyondTheCandidatesLeftIsRefused) {
+TEST(DrawOrderFromPicks, APickBeyondTheCandidatesLeftIsRefused) {
     for (std::size_t at : {std::size_t{0}, std::size_t{11}, std::size_t{27}}) {
         DrawPicks picks{};
         picks[at] = drawPickBounds[at];
@@ -60,7 +60,7 @@ TEST(DrawOrder, APickBeyondTheCandidatesLeftIsRefused) {
     }
 }
 
-TEST(DrawOrder, TheShowsDrawIsTheOrderOfItsPicks) {
+TEST(DrawOrderFromPicks, TheShowsDrawIsTheOrderOfItsPicks) {
     testing::SimulatedPlatform platform;
     DrawPicks scripted{};
     for (std::size_t i = 0; i < scripted.size(); ++i) {
