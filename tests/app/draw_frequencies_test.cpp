@@ -23,10 +23,11 @@ using testing::frequencyChecks;
 
 // With a million draws and the bounds below (each of the 40 checks at 1e-6 / 40: 87.64 for the
 // 27 degrees of freedom of a position, 35.01 for the 2 of a number's groups), the noncentral
-// chi-square law gives the checks' power:
+// chi-square law (a Poisson mixture of central ones, summed once with mpmath) gives the checks'
+// power:
 //  - one number at one landing position drawn 6 % more often (the other 27 a little less):
 //    noncentrality 133, caught 99.97 % of the time; 5 %: 95 %; 10 %: always.
-//  - one number blue 2 % more often: noncentrality 133, caught but once in 10^8; 1 %: 46 %.
+//  - one number blue 2 % more often: noncentrality 133, caught but once in 10^8; 1 %: 48 %.
 //  - a pick made as a byte modulo its bound (the first four candidates of 28 taken 10/9 as
 //    often): noncentrality 1,460 at the first position alone.
 // A tenth of the draws would catch only a 15 to 20 % bias at one position.
