@@ -73,7 +73,6 @@ private:
     // before the failure goes on to the error display.
     std::exception_ptr tryTirageAlea();
     void waitForRefusedDraw(bool boardInPlace);
-    void selectDrawOrder(const std::array<std::uint32_t, tileCount>& picks);
     void writeRecapRow();
     void resetBoard();
     void land();

@@ -1,45 +1,30 @@
 // Preparing a draw: a fresh random order of 1..28, its recap row, and the board, footer, button
 // and ball put back to their start-of-draw look.
-#include <array>
 #include <string>
 
 #include "draw_cycle.h"
+#include "draw_order.h"
 #include "motion/checked_arithmetic.h"
-#include "motion/error.h"
 #include "motion/float_animation.h"
 #include "motion/platform.h"
 
 namespace pelora {
-namespace {
-// One pick per candidate: 28 to choose from, then one fewer at each pick.
-constexpr std::array<std::uint32_t, tileCount> pickBounds = [] {
-    std::array<std::uint32_t, tileCount> bounds{};
-    for (std::size_t i = 0; i < bounds.size(); ++i) {
-        bounds[i] = static_cast<std::uint32_t>(tileCount) - static_cast<std::uint32_t>(i);
-    }
-    return bounds;
-}();
-}  // namespace
 
 void DrawCycle::TirageAlea() {
     // The draw number is checked and every pick taken before anything changes, so that a refused
     // draw leaves the previous one whole and shows nothing of itself.
     const std::int32_t nextDraw = checkedAdd(state.numtir, 1);
-    std::array<std::uint32_t, tileCount> picks{};
-    currentPlatform().unpredictablePicks(pickBounds, picks);
-    for (std::size_t i = 0; i < picks.size(); ++i) {
-        if (picks[i] >= pickBounds[i]) {
-            throw ShowError("Tirage impossible : numéro tiré hors des candidats restants");
-        }
-    }
+    DrawPicks picks{};
+    currentPlatform().unpredictablePicks(drawPickBounds, picks);
+    const LandingOrder order = drawOrderFromPicks(picks);
     ListBox1.clear();
     ListBox2.clear();
     ListBox3.clear();
     state.numtir = nextDraw;
     stage_.setFooterText("Tirage en cours N°" + std::to_string(state.numtir));
     stage_.setNextDrawButtonVisible(false);
-    selectDrawOrder(picks);
     for (std::int32_t i = 1; i <= tileCount; ++i) {
+        state.Tirage[i] = order[static_cast<std::size_t>(i - 1)];
         ListBox1.append(std::to_string(state.Tirage[i]));
     }
     for (std::int32_t i = 0; i < blueBalls; ++i) {
@@ -53,21 +38,6 @@ void DrawCycle::TirageAlea() {
     writeRecapRow();
     stage_.setBallPicture(BallPicture::Blue);
     resetBoard();
-}
-
-// Draws without replacement: each pick takes one of the candidates left, by index, out of
-// ListBox1, so the picks' bounds run 28, 27, ..., 1.
-void DrawCycle::selectDrawOrder(const std::array<std::uint32_t, tileCount>& picks) {
-    for (std::int32_t i = 1; i <= tileCount; ++i) {
-        ListBox1.append(std::to_string(i));
-    }
-    std::int32_t reste = tileCount;
-    for (std::int32_t i = 1; i <= tileCount; ++i) {
-        const auto boule = static_cast<std::int32_t>(picks[static_cast<std::size_t>(i - 1)]);
-        state.Tirage[i] = numberValue(ListBox1.at(boule));
-        ListBox1.remove(boule);
-        reste = checkedAdd(reste, -1);
-    }
 }
 
 void DrawCycle::writeRecapRow() {
