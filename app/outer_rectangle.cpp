@@ -1,8 +1,39 @@
 #include "app/outer_rectangle.h"
 
 #include <QGuiApplication>
+#include <cmath>
 
 namespace pelora {
+
+WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerRunning) {
+    if (reported) {
+        return {*reported, reported->isNull() ? assumedFrame : *reported};
+    }
+    if (!managerRunning) {
+        return {QMargins(), assumedFrame};
+    }
+    return {assumedFrame, assumedFrame};
+}
+
+namespace {
+int roundedUp(int edge, double scale) {
+    return static_cast<int>(std::ceil(edge / scale));
+}
+}  // namespace
+
+// The right and bottom edges are the ones just past the rectangle.
+QRect logicalRectangle(const QRect& device, double scale) {
+    const int left = roundedUp(device.x(), scale);
+    const int top = roundedUp(device.y(), scale);
+    const int right = roundedUp(device.x() + device.width(), scale);
+    const int bottom = roundedUp(device.y() + device.height(), scale);
+    return {left, top, right - left, bottom - top};
+}
+
+QPoint clientOrigin(QPoint outerOrigin, const QMargins& frame, double scale) {
+    return {outerOrigin.x() + static_cast<int>(std::lround(frame.left() / scale)),
+            outerOrigin.y() + static_cast<int>(std::lround(frame.top() / scale))};
+}
 
 QRect outerRectangle(const QRect& reported, const QRect& client, bool onAScreen) {
     if (!onAScreen || reported != client) {
