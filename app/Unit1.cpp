@@ -130,14 +130,25 @@ void TForm1::readOuterRectangle() {
 // once the window is mapped.
 QRect TForm1::outerRectangleOnX11() {
     const double scale = devicePixelRatioF();
-    if (const std::optional<QRect> client = x11_->clientArea()) {
-        deviceClient_ = *client;
-    } else if (deviceClient_.isNull()) {
-        deviceClient_ = QRect(QPoint(static_cast<int>(std::lround(x() * scale)),
-                                     static_cast<int>(std::lround(y() * scale))),
-                              size() * scale);
+    if (!x11_->attached() && testAttribute(Qt::WA_WState_Created)) {
+        x11_->attach(static_cast<std::uint32_t>(winId()));
     }
-    frames_ = chooseFrames(x11_->frame(), x11_->managerRunning());
+    if (const std::optional<QRect> area = x11_->clientArea()) {
+        deviceClient_ = *area;
+    } else {
+        // Not created yet: where Qt will create it.
+        const QRect client = geometry();
+        deviceClient_ = QRect(QPoint(static_cast<int>(std::lround(client.x() * scale)),
+                                     static_cast<int>(std::lround(client.y() * scale))),
+                              client.size() * scale);
+    }
+    // Where the manager publishes no frame, Qt finds the one it draws from the window's parent
+    // once the window is mapped.
+    const QRect framed = frameGeometry();
+    const QRect client = geometry();
+    const QMargins found(client.left() - framed.left(), client.top() - framed.top(),
+                         framed.right() - client.right(), framed.bottom() - client.bottom());
+    frames_ = chooseFrames(x11_->frame(), x11_->managerRunning(), found * scale);
     return logicalRectangle(deviceClient_.marginsAdded(frames_.layout), scale);
 }
 
@@ -167,7 +178,12 @@ void TForm1::placeCentredOnX11(const QRect& workArea) {
     const QPoint outerOrigin(centredOrigin(workArea.x(), workArea.width(), centred.width()),
                              centredOrigin(workArea.y(), workArea.height(), centred.height()));
     const QPoint client = clientOrigin(outerOrigin, frames_.centring, scale);
-    setGeometry(QRect(client, size()));
+    if (testAttribute(Qt::WA_WState_Created)) {
+        setGeometry(QRect(client, size()));
+    } else {
+        // Created at its first showing with the frame's corner there, as the manager places it.
+        move(outerOrigin);
+    }
     centredWith_ = frames_.centring;
     deviceClient_.moveTopLeft(QPoint(static_cast<int>(std::lround(client.x() * scale)),
                                      static_cast<int>(std::lround(client.y() * scale))));

@@ -5,14 +5,15 @@
 
 namespace pelora {
 
-WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerRunning) {
+WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerRunning,
+                          const QMargins& found) {
     if (reported) {
         return {*reported, reported->isNull() ? assumedFrame : *reported};
     }
     if (!managerRunning) {
         return {QMargins(), assumedFrame};
     }
-    return {assumedFrame, assumedFrame};
+    return {found.isNull() ? assumedFrame : found, assumedFrame};
 }
 
 namespace {

@@ -12,7 +12,8 @@
 //   line below the header; the window is laid out there as if it had the frame of the desktop the
 //   show is made on (openbox: 1-pixel borders, a 20-pixel caption bar), so that the board lands
 //   where it does there.
-// A manager that runs but does not answer is taken to draw that assumed frame, for both.
+// A manager that runs but publishes nothing is taken to draw that assumed frame, for both, until
+// the frame it draws can be found around the mapped window; the window is centred with that one.
 #pragma once
 
 #include <QMargins>
@@ -30,8 +31,10 @@ struct WindowFrames {
     QMargins layout;    // the frame the outer size the layout reads includes
 };
 
-// `reported` is the frame the window manager publishes, if any.
-WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerRunning);
+// `reported` is the frame the window manager publishes, if any; `found` the frame found around
+// the mapped window where the manager publishes none (null until then).
+WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerRunning,
+                          const QMargins& found = {});
 
 // A rectangle in device pixels as logical pixels: each edge divided by the scale and rounded up.
 QRect logicalRectangle(const QRect& device, double scale);

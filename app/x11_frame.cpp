@@ -60,31 +60,31 @@ std::unique_ptr<X11Frame> X11Frame::of(QWidget& window) {
     if (x11 == nullptr || x11->connection() == nullptr) {
         return nullptr;
     }
-    return std::make_unique<X11Frame>(x11->connection(),
-                                      static_cast<std::uint32_t>(window.winId()));
+    auto frame = std::make_unique<X11Frame>(x11->connection());
+    if (frame->managerAnswersRequests()) {
+        frame->attach(static_cast<std::uint32_t>(window.winId()));
+    }
+    return frame;
 }
 
-X11Frame::X11Frame(xcb_connection_t* connection, std::uint32_t window)
-    : connection_(connection), window_(window) {
+X11Frame::X11Frame(xcb_connection_t* connection) : connection_(connection) {
     findManager();
 }
 
 // A handful of requests sent together, then their replies: a bare X server costs one round trip
 // and no wait.
 void X11Frame::findManager() {
-    const xcb_query_tree_cookie_t tree = xcb_query_tree(connection_, window_);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+    if (screen == nullptr) {
+        return;
+    }
+    root_ = screen->root;
     const std::array cookies{internAtom(connection_, "_NET_SUPPORTING_WM_CHECK"),
                              internAtom(connection_, "_NET_SUPPORTED"),
                              internAtom(connection_, "_NET_REQUEST_FRAME_EXTENTS"),
                              internAtom(connection_, "_NET_FRAME_EXTENTS")};
-    const ReplyPtr<xcb_query_tree_reply_t> treeReply(
-        xcb_query_tree_reply(connection_, tree, nullptr));
     atoms_ = {atomOf(connection_, cookies[0]), atomOf(connection_, cookies[1]),
               atomOf(connection_, cookies[2]), atomOf(connection_, cookies[3])};
-    if (!treeReply) {
-        return;
-    }
-    root_ = treeReply->root;
     constexpr std::uint32_t mostSupported = 1024;
     const auto check = getProperty(connection_, root_, atoms_.supportingCheck, XCB_ATOM_WINDOW, 1);
     const auto supported =
@@ -104,7 +104,7 @@ void X11Frame::findManager() {
 }
 
 void X11Frame::requestFrame() {
-    if (!managerAnswersRequests_ || requestedAt_) {
+    if (!managerAnswersRequests_ || !attached() || requestedAt_) {
         return;
     }
     xcb_client_message_event_t request{};
@@ -137,7 +137,7 @@ std::optional<QMargins> X11Frame::awaitFrame() const {
 }
 
 std::optional<QMargins> X11Frame::frame() const {
-    if (atoms_.frameExtents == XCB_ATOM_NONE) {
+    if (!attached() || atoms_.frameExtents == XCB_ATOM_NONE) {
         return std::nullopt;
     }
     // left, right, top, bottom
@@ -151,7 +151,7 @@ std::optional<QMargins> X11Frame::frame() const {
 }
 
 std::optional<QRect> X11Frame::clientArea() const {
-    if (root_ == 0) {
+    if (!attached() || root_ == 0) {
         return std::nullopt;
     }
     const auto geometry = xcb_get_geometry(connection_, window_);

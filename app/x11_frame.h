@@ -24,18 +24,25 @@ public:
     // assumes. The managers that answer do so within a few milliseconds.
     static constexpr std::chrono::milliseconds answerTimeout{150};
 
-    // For a top-level window on the xcb platform; nothing on any other. Creates the native
-    // window, still hidden.
+    // For a top-level window on the xcb platform; nothing on any other. Where the manager
+    // answers frame requests, creates the native window, still hidden, to ask about it. Elsewhere
+    // the native window is created at its first showing, where it has been placed: some managers
+    // (weston's) place a window where it was created and take no later move before mapping.
     static std::unique_ptr<X11Frame> of(QWidget& window);
 
-    X11Frame(xcb_connection_t* connection, std::uint32_t window);
+    explicit X11Frame(xcb_connection_t* connection);
+
+    // The native window the figures are about; none until it is given.
+    void attach(std::uint32_t window) { window_ = window; }
+    bool attached() const { return window_ != 0; }
+    bool managerAnswersRequests() const { return managerAnswersRequests_; }
 
     // Whether a window manager runs on the screen (_NET_SUPPORTING_WM_CHECK, checked on the
     // manager's own window as the EWMH asks, so that a manager gone leaves no false trace).
     bool managerRunning() const { return managerRunning_; }
 
-    // Asks the manager for the frame it will give the window, when it says it answers such
-    // requests (_NET_SUPPORTED). Returns at once.
+    // Asks the manager for the frame it will give the attached window, when it says it answers
+    // such requests (_NET_SUPPORTED). Returns at once.
     void requestFrame();
     // The frame once the manager has answered, waiting at most answerTimeout after the request;
     // nothing when no request was sent or no answer came.
@@ -56,7 +63,7 @@ private:
     void findManager();
 
     xcb_connection_t* connection_;
-    std::uint32_t window_;
+    std::uint32_t window_ = 0;
     std::uint32_t root_ = 0;
     Atoms atoms_;
     bool managerRunning_ = false;
