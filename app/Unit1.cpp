@@ -133,19 +133,11 @@ QRect TForm1::outerRectangleOnX11() {
     if (!x11_->attached() && testAttribute(Qt::WA_WState_Created)) {
         x11_->attach(static_cast<std::uint32_t>(winId()));
     }
-    if (const std::optional<QRect> area = x11_->clientArea()) {
-        deviceClient_ = *area;
-    } else {
-        // Not created yet: where Qt will create it.
-        const QRect client = geometry();
-        deviceClient_ = QRect(QPoint(static_cast<int>(std::lround(client.x() * scale)),
-                                     static_cast<int>(std::lround(client.y() * scale))),
-                              client.size() * scale);
-    }
+    const QRect client = geometry();
+    deviceClient_ = deviceClientArea(x11_->clientArea(), deviceClient_, client, scale);
     // Where the manager publishes no frame, Qt finds the one it draws from the window's parent
     // once the window is mapped.
     const QRect framed = frameGeometry();
-    const QRect client = geometry();
     const QMargins found(client.left() - framed.left(), client.top() - framed.top(),
                          framed.right() - client.right(), framed.bottom() - client.bottom());
     frames_ = chooseFrames(x11_->frame(), x11_->managerRunning(), found * scale);

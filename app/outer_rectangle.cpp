@@ -31,6 +31,27 @@ QRect logicalRectangle(const QRect& device, double scale) {
     return {left, top, right - left, bottom - top};
 }
 
+namespace {
+// Qt's logical position is the device one divided by the scale, to the nearest pixel.
+bool agree(const QRect& device, const QRect& logical, double scale) {
+    return std::abs(device.x() / scale - logical.x()) < 1.0 &&
+           std::abs(device.y() / scale - logical.y()) < 1.0;
+}
+}  // namespace
+
+QRect deviceClientArea(const std::optional<QRect>& server, const QRect& lastKnown,
+                       const QRect& logical, double scale) {
+    if (server && agree(*server, logical, scale)) {
+        return *server;
+    }
+    if (!lastKnown.isNull() && agree(lastKnown, logical, scale)) {
+        return lastKnown;
+    }
+    return {QPoint(static_cast<int>(std::lround(logical.x() * scale)),
+                   static_cast<int>(std::lround(logical.y() * scale))),
+            server ? server->size() : logical.size() * scale};
+}
+
 QPoint clientOrigin(QPoint outerOrigin, const QMargins& frame, double scale) {
     return {outerOrigin.x() + static_cast<int>(std::lround(frame.left() / scale)),
             outerOrigin.y() + static_cast<int>(std::lround(frame.top() / scale))};

@@ -39,6 +39,14 @@ WindowFrames chooseFrames(const std::optional<QMargins>& reported, bool managerR
 // A rectangle in device pixels as logical pixels: each edge divided by the scale and rounded up.
 QRect logicalRectangle(const QRect& device, double scale);
 
+// The client area in device pixels: the X server's figures when they agree with where Qt has the
+// window in logical pixels, else the last known ones when those agree, else Qt's own scaled. The
+// server may lag behind a move asked for before the window shows (the manager carries it out
+// when it gets to it), and Qt behind the server until it has read its notification: only figures
+// that agree with Qt's are taken, so that a stale reading changes no outer size.
+QRect deviceClientArea(const std::optional<QRect>& server, const QRect& lastKnown,
+                       const QRect& logical, double scale);
+
 // Where the client area goes, in logical pixels, for the outer rectangle of `frame` (device
 // pixels) to start at `outerOrigin`.
 QPoint clientOrigin(QPoint outerOrigin, const QMargins& frame, double scale);

@@ -80,6 +80,32 @@ TEST(OuterRectangle, PlacesTheClientInsideTheFrameOfTheCentredOuterRectangle) {
     EXPECT_EQ(clientOrigin({305, 184}, assumedFrame, 1.5), QPoint(306, 197));
 }
 
+// At scale 1.5 the client placed at logical (307, 197) is at device (461, 296) once the manager
+// has moved it; until then the server still has it where it was created.
+TEST(OuterRectangle, TakesTheServersClientAreaOnlyWhenItAgreesWithQts) {
+    const QRect logical{307, 197, 1095, 684};
+    const QRect placed{461, 296, 1643, 1026};
+    const QRect created{0, 0, 1643, 1026};
+    struct Case {
+        const char* name;
+        std::optional<QRect> server;
+        QRect lastKnown;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {"the server has it where Qt has it", placed, created, placed},
+        {"the server exact where Qt rounds", QRect(460, 295, 1643, 1026), placed,
+         QRect(460, 295, 1643, 1026)},
+        {"the server behind, the placement known", created, placed, placed},
+        {"the server behind, nothing known", created, QRect(), {461, 296, 1643, 1026}},
+        {"no server figures", std::nullopt, QRect(), {461, 296, 1643, 1026}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(deviceClientArea(c.server, c.lastKnown, logical, 1.5), c.expected);
+    }
+}
+
 TEST(OuterRectangle, OffTheX11ScreenTheReportedRectangleOrTheAssumedFrame) {
     struct Case {
         const char* name;
