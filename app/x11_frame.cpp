@@ -23,7 +23,7 @@ struct Freed {
 template <typename Reply>
 using ReplyPtr = std::unique_ptr<Reply, Freed<Reply>>;
 
-constexpr auto pollPeriod = std::chrono::milliseconds(1);
+constexpr auto pollPeriod = std::chrono::microseconds(250);
 
 xcb_intern_atom_cookie_t internAtom(xcb_connection_t* connection, std::string_view name) {
     return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
