@@ -3,10 +3,12 @@
 #include <QEvent>
 #include <QPalette>
 #include <QResizeEvent>
+#include <cmath>
 
 #include "app/outer_rectangle.h"
 #include "app/placement.h"
 #include "app/window_icon.h"
+#include "app/x11_frame.h"
 #include "draw/publisher.h"
 #include "stage/button_node.h"
 #include "stage/hover_feedback.h"
@@ -58,6 +60,14 @@ void TForm1::buildWindow() {
     view_ = new ShowView(scene_, this);
     view_->setGeometry(0, 0, ClientWidth, ClientHeight);
     new WindowIconAfterFirstFrame(*this, *view_->viewport());
+    // The frame is asked for now, with the window built and hidden, and read after FormCreate,
+    // which runs while the window manager answers.
+    if (onAScreen_) {
+        x11_ = X11Frame::of(*this);
+    }
+    if (x11_) {
+        x11_->requestFrame();
+    }
     readOuterRectangle();
 }
 
@@ -84,10 +94,17 @@ void TForm1::Rectangle9MouseLeave(ButtonNode& /*Sender*/) {
     pelora::Rectangle9MouseLeave(scene_);
 }
 
+void TForm1::awaitFrame() {
+    if (x11_ && x11_->awaitFrame()) {
+        readOuterRectangle();
+    }
+}
+
 void TForm1::readOuterRectangle() {
     const QRect reported = frameGeometry();
     const bool frameReported = reported != geometry();
-    const QRect outer = outerRectangle(reported, geometry(), onAScreen_);
+    const QRect outer =
+        x11_ ? outerRectangleOnX11() : outerRectangle(reported, geometry(), onAScreen_);
     const bool sizeChanged = outer.width() != Width || outer.height() != Height;
     Left = outer.left();
     Top = outer.top();
@@ -99,10 +116,32 @@ void TForm1::readOuterRectangle() {
     if (sizeChanged) {
         FormResize(*this);
     }
-    if (!frameKnown_ && frameReported) {
+    const bool centredWithAnotherFrame =
+        x11_ ? frames_.centring != centredWith_ : !frameKnown_ && frameReported;
+    if (centredWithAnotherFrame && !centredAgain_) {
         frameKnown_ = true;
+        centredAgain_ = true;
         placeCentred(workArea_);
     }
+}
+
+// The platform's rectangle in device pixels, each edge divided by the scale and rounded up: Qt's
+// own logical geometry rounds to the nearest pixel, and its frame comes from the manager only
+// once the window is mapped.
+QRect TForm1::outerRectangleOnX11() {
+    const double scale = devicePixelRatioF();
+    if (!x11_->attached() && testAttribute(Qt::WA_WState_Created)) {
+        x11_->attach(static_cast<std::uint32_t>(winId()));
+    }
+    const QRect client = geometry();
+    deviceClient_ = deviceClientArea(x11_->clientArea(), deviceClient_, client, scale);
+    // Where the manager publishes no frame, Qt finds the one it draws from the window's parent
+    // once the window is mapped.
+    const QRect framed = frameGeometry();
+    const QMargins found(client.left() - framed.left(), client.top() - framed.top(),
+                         framed.right() - client.right(), framed.bottom() - client.bottom());
+    frames_ = chooseFrames(x11_->frame(), x11_->managerRunning(), found * scale);
+    return logicalRectangle(deviceClient_.marginsAdded(frames_.layout), scale);
 }
 
 void TForm1::placeCentred(const QRect& workArea) {
@@ -110,11 +149,41 @@ void TForm1::placeCentred(const QRect& workArea) {
     if (workArea.isEmpty()) {
         return;
     }
+    if (x11_) {
+        placeCentredOnX11(workArea);
+        return;
+    }
     move(centredOrigin(workArea.x(), workArea.width(), Width),
          centredOrigin(workArea.y(), workArea.height(), Height));
     const QRect outer = outerRectangle(frameGeometry(), geometry(), onAScreen_);
     Left = outer.left();
     Top = outer.top();
+}
+
+// The client area is placed, not the frame: the window knows its frame (or that it has none),
+// and Qt's own idea of it is only right once the window is mapped. The outer rectangle is then
+// recorded where the client area will be; at display scales its rounded edges may give Width or
+// Height one pixel more or less there, which the layout pass that follows reads.
+void TForm1::placeCentredOnX11(const QRect& workArea) {
+    const double scale = devicePixelRatioF();
+    const QRect centred = logicalRectangle(deviceClient_.marginsAdded(frames_.centring), scale);
+    const QPoint outerOrigin(centredOrigin(workArea.x(), workArea.width(), centred.width()),
+                             centredOrigin(workArea.y(), workArea.height(), centred.height()));
+    const QPoint client = clientOrigin(outerOrigin, frames_.centring, scale);
+    if (testAttribute(Qt::WA_WState_Created)) {
+        setGeometry(QRect(client, size()));
+    } else {
+        // Created at its first showing with the frame's corner there, as the manager places it.
+        move(outerOrigin);
+    }
+    centredWith_ = frames_.centring;
+    deviceClient_.moveTopLeft(QPoint(static_cast<int>(std::lround(client.x() * scale)),
+                                     static_cast<int>(std::lround(client.y() * scale))));
+    const QRect outer = logicalRectangle(deviceClient_.marginsAdded(frames_.layout), scale);
+    Left = outer.left();
+    Top = outer.top();
+    Width = outer.width();
+    Height = outer.height();
 }
 
 void TForm1::guarded(const std::function<void()>& handler) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/outer_rectangle.h"
@@ -23,6 +24,7 @@ namespace pelora {
 
 class ButtonNode;
 class ShowView;
+class X11Frame;
 
 // The draw cycle's handlers (entredeuxTimer, repos5mnTimer, FloatAnimation1Finish,
 // FloatAnimation31Finish ... FloatAnimation34Finish, Rectangle9Click) and their binding come from
@@ -49,9 +51,14 @@ public:
     void Rectangle9MouseEnter(ButtonNode& Sender);
     void Rectangle9MouseLeave(ButtonNode& Sender);
 
+    // Waits, a short bounded time, for the frame the window manager was asked for while the
+    // window was built, and records the outer rectangle with it. Nothing to wait for off X11 or
+    // where no manager answers such requests.
+    void awaitFrame();
     // Re-reads the outer rectangle; runs FormResize when Width or Height changed.
     void readOuterRectangle();
-    // Moves the outer rectangle to the centre of the work area (halves to the even side).
+    // Moves the window to the centre of the work area (halves to the even side), its outer
+    // rectangle with the frame it is centred with.
     void placeCentred(const QRect& workArea);
     // Before the first showing a change of size runs no resize handler.
     void setShownOnce() { shownOnce_ = true; }
@@ -75,6 +82,9 @@ protected:
 private:
     void buildWindow();
     void bindHandlers();
+    // The outer rectangle from the X server's own figures, in device pixels.
+    QRect outerRectangleOnX11();
+    void placeCentredOnX11(const QRect& workArea);
 
     ErrorHandler onError_;
     ShowScene scene_;
@@ -84,12 +94,20 @@ private:
     DrawCycle cycle_;
     ShowView* view_ = nullptr;  // child widget, owned by this window
     bool shownOnce_ = false;
-    // Under a window manager the frame is only known once the window is shown: the window is
-    // centred again, once, when its real outer size first arrives.
+    // A frame known only once the window is shown (a manager that did not answer in time, or a
+    // platform that cannot be asked) may differ from the one the window was centred with: the
+    // window is then centred again, once, when that frame arrives.
     QRect workArea_;
     bool frameKnown_ = false;
+    bool centredAgain_ = false;
     // Offscreen rendering has no screen and no frame to assume.
     bool onAScreen_ = platformShowsWindows();
+    // On X11 only: the server and the window manager, the frames in use, the frame the window
+    // was centred with and the client area in device pixels as last known.
+    std::unique_ptr<X11Frame> x11_;
+    WindowFrames frames_;
+    QMargins centredWith_;
+    QRect deviceClient_;
 };
 
 // The window, reachable from every handler; set as soon as its construction begins.

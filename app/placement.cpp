@@ -14,6 +14,7 @@ int centredOrigin(int start, int length, int size) {
 
 void startWindow(TForm1& form, const QRect& workArea) {
     form.guarded([&] { form.FormCreate(form); });
+    form.guarded([&] { form.awaitFrame(); });
     form.guarded([&] { form.FormResize(form); });
     form.placeCentred(workArea);
     form.guarded([&] { form.FormResize(form); });

@@ -11,8 +11,9 @@ class TForm1;
 // taken to the even neighbour.
 int centredOrigin(int start, int length, int size);
 
-// After the window's construction, still hidden: the creation handler, the first layout pass,
-// the placement centred on the work area, and the layout pass of the first showing. Errors are
+// After the window's construction, still hidden: the creation handler, the frame the window
+// manager was asked for, the first layout pass, the placement centred on the work area, and the
+// layout pass of the first showing. Errors are
 // shown through the window's error display; the start goes on. Showing is the caller's.
 void startWindow(TForm1& form, const QRect& workArea);
 

@@ -1,6 +1,9 @@
 #include "error_boundary.h"
 
 #include <exception>
+#include <new>
+
+#include "motion/error.h"
 
 namespace pelora {
 namespace {
@@ -22,10 +25,16 @@ void runGuarded(const std::function<void()>& action, const ErrorHandler& onError
     if (!action) {
         return;
     }
+    // The show's own errors carry a French message; a library's (the standard library's, Qt's)
+    // carry English ones, which the operator is not shown: every text on the screen is French.
     try {
         action();
-    } catch (const std::exception& error) {
+    } catch (const ShowError& error) {
         report(onError, error.what());
+    } catch (const std::bad_alloc&) {
+        report(onError, "Mémoire insuffisante");
+    } catch (const std::exception&) {
+        report(onError, "Erreur interne inattendue");
     } catch (...) {
         report(onError, "Erreur inattendue");
     }

@@ -13,8 +13,10 @@ namespace pelora {
 // Where the message of an error caught at the boundary goes.
 using ErrorHandler = std::function<void(const std::string& message)>;
 
-// Runs the action; the message of anything it throws goes to the handler ("Erreur inattendue"
-// for an exception that carries none). Never throws: a failing handler is ignored.
+// Runs the action; what it throws goes to the handler as a French message: a ShowError's own,
+// "Mémoire insuffisante" for a failed allocation, "Erreur interne inattendue" for any other
+// standard exception (a library's, in English), "Erreur inattendue" for anything else. Never
+// throws: a failing handler is ignored.
 void runGuarded(const std::function<void()>& action, const ErrorHandler& onError) noexcept;
 
 }  // namespace pelora

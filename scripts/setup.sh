@@ -10,6 +10,7 @@ mode=${1:-}
 show_packages=(
     cmake ninja-build g++ pkg-config     # the build
     qt6-base-dev libgl-dev               # the window, painting, text, timers (Qt 6)
+    libxcb1-dev                          # the window's frame asked of the X11 window manager
     libfontconfig-dev                    # fontconfig started beside Qt's start-up
     libxcb-screensaver0-dev              # the X saver held off while the show is on the screen
     fonts-open-sans                      # the bundled face, embedded at build time
@@ -18,6 +19,7 @@ test_packages=(
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
+    xfwm4 dbus-daemon                    # placement under a second window manager
     weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
     dbus-daemon x11-xserver-utils        # the screen kept lit: a private session bus, xset
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them

@@ -60,12 +60,16 @@ QRect onDevice(const QRectF& logical, double scale) {
     return QRectF(logical.topLeft() * scale, logical.size() * scale).toAlignedRect();
 }
 
-// The window manager draws the frame in device pixels; Qt hands the program each side divided by
-// the scale and rounded to the nearest integer, and the program's outer size is the client area
-// plus those sides.
-FrameExtents logicalFrame(const FrameExtents& device, double scale) {
-    const auto side = [scale](int pixels) { return static_cast<int>(std::lround(pixels / scale)); };
-    return {side(device.left), side(device.right), side(device.top), side(device.bottom)};
+// The window manager draws the frame in device pixels; the program's outer rectangle is the
+// client area with that frame, each edge divided by the scale and rounded up, so that its size
+// may depend on where the window stands.
+QSize logicalOuterSize(const QRect& deviceClient, const FrameExtents& frame, double scale) {
+    const auto up = [scale](int edge) { return static_cast<int>(std::ceil(edge / scale)); };
+    const int left = deviceClient.left() - frame.left;
+    const int top = deviceClient.top() - frame.top;
+    const int right = deviceClient.left() + deviceClient.width() + frame.right;
+    const int bottom = deviceClient.top() + deviceClient.height() + frame.bottom;
+    return {up(right) - up(left), up(bottom) - up(top)};
 }
 
 bool isBoardBlue(std::uint32_t argb) {
@@ -232,15 +236,19 @@ protected:
     void SetUp() override { ASSERT_TRUE(problem_.empty()) << problem_; }
 
     static QSize client() { return deviceSize(QSizeF(box::client), scale); }
-    // The board's top-left corner in logical pixels, from the frame in device pixels.
-    static QPointF logicalBoardOrigin(const FrameExtents& frame = frame_) {
-        return boardOrigin(logicalFrame(frame, scale));
+    // The board's top-left corner in logical pixels, from the client area and the frame in
+    // device pixels.
+    static QPointF logicalBoardOrigin(const QRect& deviceClient = client_.value_or(QRect()),
+                                      const FrameExtents& frame = frame_) {
+        const QSize outer = logicalOuterSize(deviceClient, frame, scale);
+        return {outer.width() / 2.0 - box::board.width() / 2.0,
+                outer.height() / 2.0 - box::board.height() / 2.0};
     }
 
     // The board at rest: a ball has landed, its tile has stopped spinning and the next ball has
     // not left yet, so two snapshots in a row show the same board, with a blue tile on it.
     static QImage stillBoardAfterLanding(const ShowProgram& show) {
-        const QRect board = onDevice(QRectF(logicalBoardOrigin(show.frame()), box::board), scale);
+        const QRect board = onDevice(QRectF(logicalBoardOrigin(), box::board), scale);
         const int blueTile = static_cast<int>(50 * 50 * scale * scale);
         QImage previous;
         const auto deadline = Clock::now() + stillBoardTimeout;

@@ -46,7 +46,11 @@ XSession::XSession(Desktop desktop) : desktop_(desktop) {
         return;
     }
     startServer();
-    startWindowManager();
+    if (desktop_ == Desktop::Xfwm4OnXvfb) {
+        startXfwm4();
+    } else if (desktop_ == Desktop::OpenboxOnXvfb) {
+        startWindowManager();
+    }
 }
 
 XSession::XSession(QSize screen) : screen_(screen) {
@@ -117,6 +121,39 @@ void XSession::startWindowManager() {
         std::this_thread::sleep_for(pollPeriod);
     }
     throw std::runtime_error("openbox did not come up on " + display_.toStdString());
+}
+
+// xfwm4 reads its settings through xfconf, over a session bus of its own; without one it stops.
+// It is ready once it has claimed the screen and published what it supports.
+void XSession::startXfwm4() {
+    sessionBus_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("dbus-daemon"),
+        QStringList{QStringLiteral("--session"), QStringLiteral("--nofork"),
+                    QStringLiteral("--print-address=1")},
+        QProcessEnvironment::systemEnvironment(), GuardedProcess::Output::StandardOutputKept);
+    const QByteArray bus = sessionBus_->started() ? sessionBus_->readLine(serverStartMs) : "";
+    if (bus.isEmpty()) {
+        throw std::runtime_error("no session bus for xfwm4 (is the dbus package installed?)");
+    }
+    QProcessEnvironment environment = environment_;
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus));
+    environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
+    windowManager_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("xfwm4"), QStringList{QStringLiteral("--compositor=off")}, environment,
+        GuardedProcess::Output::Discarded);
+    const auto deadline = std::chrono::steady_clock::now() + windowManagerStart;
+    while (windowManager_->running() && std::chrono::steady_clock::now() < deadline) {
+        const QString supported =
+            QString::fromUtf8(run(QStringLiteral("xprop"),
+                                  {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED")})
+                                  .output);
+        if (supported.contains(QStringLiteral("_NET_REQUEST_FRAME_EXTENTS"))) {
+            return;
+        }
+        std::this_thread::sleep_for(pollPeriod);
+    }
+    throw std::runtime_error("xfwm4 did not come up on " + display_.toStdString() +
+                             " (is the xfwm4 package installed?)");
 }
 
 // Weston on its headless back end with Xwayland, in a runtime folder of its own. It starts

@@ -1,8 +1,9 @@
 // A private X display for the end-to-end tests, stopped when the session ends: an Xvfb screen of
-// 1280 x 800 (or another size) at 24 bits with openbox managing it, or a Wayland desktop (weston,
-// headless, 1280 x 800) whose Xwayland is the X display. Weston's X11 manager draws frames but
-// publishes no frame extents; the show is started there without a chosen Qt platform, as a
-// desktop session starts it.
+// 1280 x 800 (or another size) at 24 bits with openbox managing it, with xfwm4 (a manager with a
+// larger frame, 5, 5, 29, 5) or with no manager at all as kiosks run, or a Wayland desktop
+// (weston, headless, 1280 x 800) whose Xwayland is the X display. Weston's X11 manager draws
+// frames but publishes no frame extents; the show is started there without a chosen Qt
+// platform, as a desktop session starts it.
 #pragma once
 
 #include <QProcessEnvironment>
@@ -19,7 +20,7 @@ class XSession {
 public:
     static constexpr QSize screenSize{1280, 800};
 
-    enum class Desktop { OpenboxOnXvfb, WestonWithXwayland };
+    enum class Desktop { OpenboxOnXvfb, Xfwm4OnXvfb, BareXvfb, WestonWithXwayland };
 
     // Starts the display on a free number, away from the few that people type by hand, and
     // waits until the window manager manages it.
@@ -33,7 +34,11 @@ public:
 
     const QString& display() const { return display_; }
     // Whether the window manager publishes the frames it draws (_NET_FRAME_EXTENTS).
-    bool reportsFrames() const { return desktop_ == Desktop::OpenboxOnXvfb; }
+    bool reportsFrames() const {
+        return desktop_ == Desktop::OpenboxOnXvfb || desktop_ == Desktop::Xfwm4OnXvfb;
+    }
+    // Whether a window manager runs.
+    bool managed() const { return desktop_ != Desktop::BareXvfb; }
     const QSize& screen() const { return screen_; }
     // The environment of every process started on this display. It reaches no session bus: the
     // desktop the tests run from keeps its own to itself.
@@ -50,6 +55,7 @@ private:
     void startServer();
     bool startServerOn(int number);
     void startWindowManager();
+    void startXfwm4();
     void startWeston();
 
     Desktop desktop_ = Desktop::OpenboxOnXvfb;
@@ -58,6 +64,7 @@ private:
     QProcessEnvironment environment_;
     QTemporaryDir scratch_;
     std::unique_ptr<GuardedProcess> server_;         // Xvfb or weston
+    std::unique_ptr<GuardedProcess> sessionBus_;     // xfwm4 keeps its settings behind D-Bus
     std::unique_ptr<GuardedProcess> windowManager_;  // declared last: stopped first
 };
 

@@ -1,10 +1,12 @@
 // The boundary where the platform calls into the show: whatever the action throws is caught and
-// its message handed on; nothing escapes, not even a failure of the handler itself.
+// handed on as a French message, the show's own or one that stands for a library's English one;
+// nothing escapes, not even a failure of the handler itself.
 #include "motion/error_boundary.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -25,8 +27,12 @@ TEST(ErrorBoundary, HandsOnTheMessageOfWhateverTheActionThrows) {
         {"nothing thrown", [] {}, std::nullopt},
         {"show error", [] { throw ShowError("Indice hors limites dans le tirage : 29"); },
          "Indice hors limites dans le tirage : 29"},
-        {"standard exception", [] { throw std::logic_error("Erreur de logique"); },
-         "Erreur de logique"},
+        {"failed allocation", [] { throw std::bad_alloc(); }, "Mémoire insuffisante"},
+        {"a library's exception, in English",
+         [] { throw std::out_of_range("vector::_M_range_check: __n >= this->size()"); },
+         "Erreur interne inattendue"},
+        {"a library's runtime error", [] { throw std::runtime_error("Out of memory"); },
+         "Erreur interne inattendue"},
         {"non-standard exception", [] { throw 42; }, "Erreur inattendue"},
         {"no action", {}, std::nullopt},
     };

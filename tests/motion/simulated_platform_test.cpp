@@ -148,7 +148,7 @@ TEST_F(SimulatedPlatformTest, RunUntilGivesUpAtTheLimit) {
 }
 
 TEST_F(SimulatedPlatformTest, ErrorEscapingATickIsRecordedAndTheTimerGoesOn) {
-    create("t", 100, [] { throw std::runtime_error("Erreur de test"); });
+    create("t", 100, [] { throw ShowError("Erreur de test"); });
     platform.advanceTo(0.3);
     EXPECT_EQ(ticks.size(), 3U);
     EXPECT_EQ(platform.errors(), std::vector<std::string>(3, "Erreur de test"));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "assets/facts/show_facts.h"
+#include "motion/error.h"
 #include "stage/hover_feedback.h"
 #include "stage/scene_render.h"
 #include "stage/show_scene.h"
@@ -182,20 +183,20 @@ INSTANTIATE_TEST_SUITE_P(
                       Gesture{"RightButton", onTheText, onTheText, Qt::RightButton}),
     [](const ::testing::TestParamInfo<Gesture>& gestureInfo) { return gestureInfo.param.name; });
 
-// An error thrown by a handler reaches the scene's error handler, and Qt is left working: the
-// next click and the next crossing arrive as usual.
+// An error thrown by a handler reaches the scene's error handler, a library's in French, and Qt
+// is left working: the next click and the next crossing arrive as usual.
 TEST_F(ButtonTest, ErrorsOfHandlersReachTheErrorHandlerNotQt) {
     bool fail = true;
     scene.Rectangle9().setClickHandler([&] {
         ++clicks;
         if (fail) {
-            throw std::runtime_error("Échec du tirage");
+            throw ShowError("Échec du tirage");
         }
     });
-    scene.Rectangle9().setEnterHandler([] { throw std::logic_error("entrée"); });
+    scene.Rectangle9().setEnterHandler([] { throw std::logic_error("entered"); });
     moveTo(onTheText);
     click(onTheText);
-    ASSERT_EQ(errors, (std::vector<std::string>{"entrée", "Échec du tirage"}));
+    ASSERT_EQ(errors, (std::vector<std::string>{"Erreur interne inattendue", "Échec du tirage"}));
     fail = false;
     click(onTheText);
     EXPECT_EQ(clicks, 2);

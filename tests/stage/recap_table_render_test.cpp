@@ -70,6 +70,19 @@ TEST_F(RecapTableRender, FrameAndGapAroundTheCells) {
     EXPECT_TRUE(hasColourAt(image, tableLeft - 1, middleY, 0xFFDDDDDDU)) << "the panel outside";
 }
 
+// The table's greys as described, written out here rather than read from the constants the
+// program paints with, as the scene's other colours are pinned.
+TEST_F(RecapTableRender, FrameAndGridLinesInTheirDescribedGreys) {
+    appendDraws(2);
+    const QImage image = frame();
+    EXPECT_TRUE(hasColourAt(image, tableLeft, tableTop + 300, 0xFF7A7A7AU)) << "frame";
+    EXPECT_TRUE(hasColourAt(image, tableLeft + 500, tableTop, 0xFF7A7A7AU)) << "frame";
+    EXPECT_TRUE(hasColourAt(image, cellsLeft + columnStart(5), cellsTop + 25, 0xFFF0F0F0U, 1))
+        << "column line";
+    EXPECT_TRUE(hasColourAt(image, cellsLeft + columnStart(5) + 30, cellsTop + 50, 0xFFF0F0F0U, 1))
+        << "row line";
+}
+
 // Lines on every column boundary, both outer edges included, and on every row boundary; none
 // beyond the last column or the last row.
 TEST_F(RecapTableRender, LightLinesOnEveryBoundaryAndNotBeyond) {
