@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPack makes from the current build tree a Debian package that installs the program under /usr
-# owned by root, whose dependencies are the run-time Qt libraries, never a -dev package, and on
-# which lintian finds neither an error nor a warning.
+# owned by root, hardened, whose dependencies are the run-time Qt libraries, never a -dev package,
+# and on which lintian finds neither an error, nor a warning, nor a lack of hardening.
 #   debian_package_test.sh <cpack> <CPackConfig.cmake> <committed icon.png>
 set -u
 cpack=$1
@@ -64,11 +64,17 @@ top=$(ls -A "$root")
 file -b "$root/usr/games/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
 bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" || failures=$((failures + 1))
 
-# lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail.
+bash "$here/check_hardening.sh" "$root/usr/games/pelora" || failures=$((failures + 1))
+
+# lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail,
+# and so does any remark that the program lacks some hardening, whatever its level.
 report=$(lintian --no-cfg --display-info "$package" 2>&1)
 echo "lintian: ${report:-no remark}"
 if grep -Eq '^[EW]: ' <<<"$report"; then
     fail "lintian reports errors or warnings"
+fi
+if grep -q ' hardening-' <<<"$report"; then
+    fail "lintian finds the program not hardened: $(grep -o ' hardening-[a-z-]*' <<<"$report" | tr -d '\n')"
 fi
 
 ((failures == 0)) && echo "$(basename "$package"): $(stat -c %s "$package") bytes; Depends: $depends"
