@@ -19,7 +19,9 @@ unset SOURCE_DATE_EPOCH
 epoch=$(git -C "$repository" log -1 --format=%ct "$commit")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelora-reproducible.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+# Kept when the packages differ, for a closer look.
+identical=false
+trap '$identical && rm -rf "$work"' EXIT
 
 # build_package <clone folder> <umask> <time zone> <files' time or "">: prints the .deb's path.
 build_package() {
@@ -69,11 +71,12 @@ for package in "$first" "$second"; do
 done
 
 if cmp -s "$first" "$second"; then
+    identical=true
     ((failures == 0)) && echo "reproducible: the two packages are byte-identical"
     exit $((failures > 0))
 fi
 
-echo "FAIL: the two packages differ"
+echo "FAIL: the two packages differ; both builds are kept in $work"
 if command -v diffoscope >/dev/null; then
     diffoscope --text - "$first" "$second" | head -n 200 || true
     exit 1
