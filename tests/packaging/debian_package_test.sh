@@ -16,7 +16,8 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! log=$("$cpack" -G DEB --config "$config" -B "$work/out" 2>&1); then
+# Made under a umask that lets the group write, which must not reach the package.
+if ! log=$(umask 0002 && "$cpack" -G DEB --config "$config" -B "$work/out" 2>&1); then
     printf 'FAIL: cpack failed:\n%s\n' "$log"
     exit 1
 fi
@@ -26,6 +27,11 @@ if [[ ! -f $package ]]; then
     echo "FAIL: no pelora_1.0.0_${architecture}.deb; cpack made: $(ls "$work/out")"
     exit 1
 fi
+
+# The ar archive's members as dpkg-deb writes them: root's, mode 644, in Debian's order.
+members=$(ar tv "$package" | awk '{ print $1, $2, $NF }' | tr '\n' ' ')
+expected_members="rw-r--r-- 0/0 debian-binary rw-r--r-- 0/0 control.tar.gz rw-r--r-- 0/0 data.tar.gz "
+[[ $members == "$expected_members" ]] || fail "the archive's members are not as dpkg-deb writes them: $members"
 
 field() { dpkg-deb -f "$package" "$1"; }
 for expected in "Package=pelora" "Version=1.0.0" "Architecture=$architecture" "Section=games"; do
