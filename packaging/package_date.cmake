@@ -7,9 +7,16 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
     return()
 endif()
 
-execute_process(COMMAND git -C "${CPACK_PELORA_SOURCE_DIR}" log -1 --format=%ct
-    RESULT_VARIABLE status OUTPUT_VARIABLE epoch ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(NOT status STREQUAL "0" OR NOT epoch MATCHES "^[0-9]+$")
+# Only the sources' own history counts, not that of a checkout they were unpacked into.
+set(epoch "")
+execute_process(COMMAND git -C "${CPACK_PELORA_SOURCE_DIR}" rev-parse --show-toplevel
+    RESULT_VARIABLE status OUTPUT_VARIABLE top ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+file(REAL_PATH "${CPACK_PELORA_SOURCE_DIR}" sources)
+if(status STREQUAL "0" AND top STREQUAL sources)
+    execute_process(COMMAND git -C "${CPACK_PELORA_SOURCE_DIR}" log -1 --format=%ct
+        OUTPUT_VARIABLE epoch ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+if(NOT epoch MATCHES "^[0-9]+$")
     # The first trailer line: " -- Name <address>  Thu, 10 Dec 2026 12:00:00 +0000".
     file(STRINGS "${CPACK_PELORA_SOURCE_DIR}/packaging/changelog" trailer
         REGEX "^ -- .*>  " LIMIT_COUNT 1)
