@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPack makes from the current build tree a Debian package that installs the program under /usr
-# owned by root, whose dependencies are the run-time Qt libraries, never a -dev package, and on
-# which lintian finds neither an error nor a warning.
+# owned by root, hardened, whose dependencies are the run-time Qt libraries, never a -dev package,
+# and on which lintian finds neither an error, nor a warning, nor a lack of hardening.
 #   debian_package_test.sh <cpack> <CPackConfig.cmake> <committed icon.png>
 set -u
 cpack=$1
@@ -16,7 +16,8 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! log=$("$cpack" -G DEB --config "$config" -B "$work/out" 2>&1); then
+# Made under a umask that lets the group write, which must not reach the package.
+if ! log=$(umask 0002 && "$cpack" -G DEB --config "$config" -B "$work/out" 2>&1); then
     printf 'FAIL: cpack failed:\n%s\n' "$log"
     exit 1
 fi
@@ -26,6 +27,11 @@ if [[ ! -f $package ]]; then
     echo "FAIL: no pelora_1.0.0_${architecture}.deb; cpack made: $(ls "$work/out")"
     exit 1
 fi
+
+# The ar archive's members as dpkg-deb writes them: root's, mode 644, in Debian's order.
+members=$(ar tv "$package" | awk '{ print $1, $2, $NF }' | tr '\n' ' ')
+expected_members="rw-r--r-- 0/0 debian-binary rw-r--r-- 0/0 control.tar.gz rw-r--r-- 0/0 data.tar.gz "
+[[ $members == "$expected_members" ]] || fail "the archive's members are not as dpkg-deb writes them: $members"
 
 field() { dpkg-deb -f "$package" "$1"; }
 for expected in "Package=pelora" "Version=1.0.0" "Architecture=$architecture" "Section=games"; do
@@ -68,11 +74,17 @@ top=$(ls -A "$root")
 file -b "$root/usr/games/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
 bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" /usr || failures=$((failures + 1))
 
-# lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail.
+bash "$here/check_hardening.sh" "$root/usr/games/pelora" || failures=$((failures + 1))
+
+# lintian, as a Debian packager runs it; every line it prints is shown, errors and warnings fail,
+# and so does any remark that the program lacks some hardening, whatever its level.
 report=$(lintian --no-cfg --display-info "$package" 2>&1)
 echo "lintian: ${report:-no remark}"
 if grep -Eq '^[EW]: ' <<<"$report"; then
     fail "lintian reports errors or warnings"
+fi
+if grep -q ' hardening-' <<<"$report"; then
+    fail "lintian finds the program not hardened: $(grep -o ' hardening-[a-z-]*' <<<"$report" | tr -d '\n')"
 fi
 
 ((failures == 0)) && echo "$(basename "$package"): $(stat -c %s "$package") bytes; Depends: $depends"

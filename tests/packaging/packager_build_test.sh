@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A packager's build: a plain configure of the source tree, tests off, with GoogleTest and Google
-# Benchmark unfindable, builds and installs the program; no warning is made an error there.
+# Benchmark unfindable, builds and installs the program, hardened as in the project's presets; no
+# warning is made an error there.
 #   packager_build_test.sh <cmake> <source folder> <committed icon.png>
 set -u
 cmake=$1
@@ -39,6 +40,7 @@ fi
 step build "$cmake" --build "$build" --parallel "$(nproc)"
 step install "$cmake" --install "$build" --prefix "$work/prefix"
 bash "$here/check_installed_tree.sh" "$work/prefix" "$icon_source" || failures=$((failures + 1))
+bash "$here/check_hardening.sh" "$work/prefix/games/pelora" || failures=$((failures + 1))
 
 ((failures == 0)) && echo "configured, built and installed without tests or benchmarks"
 exit $((failures > 0))
