@@ -19,7 +19,7 @@ struct Route {
 };
 
 constexpr std::array routes{
-    // The path the idle-inhibition specification names, then the shorter one that KDE started
+    // The path freedesktop.org's idle inhibition names, then the shorter one that KDE started
     // with and that some services still offer alone.
     Route{"org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
           "org.freedesktop.ScreenSaver", "Inhibit", "UnInhibit", false},

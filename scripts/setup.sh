@@ -19,9 +19,10 @@ test_packages=(
     libgtest-dev libgmock-dev            # unit and whole-show tests
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
-    xfwm4 dbus-daemon                    # placement under a second window manager
+    xfwm4                                # placement under a second window manager
     weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
-    dbus-daemon x11-xserver-utils        # the screen kept lit: a private session bus, xset
+    dbus-daemon x11-xserver-utils        # private session buses (xfwm4's settings, a stand-in
+                                         # idle service), xset for the saver's timeout
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
     dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
     systemd                              # systemd-analyze verify of the user service
