@@ -59,7 +59,7 @@ void TForm1::buildWindow() {
     setFixedSize(ClientWidth, ClientHeight);
     view_ = new ShowView(scene_, this);
     view_->setGeometry(0, 0, ClientWidth, ClientHeight);
-    new WindowIconAfterFirstFrame(*this, *view_->viewport());
+    setWindowIconAfterFirstFrame(*this, *view_->viewport());
     // The frame is asked for now, with the window built and hidden, and read after FormCreate,
     // which runs while the window manager answers.
     if (onAScreen_) {
@@ -116,10 +116,8 @@ void TForm1::readOuterRectangle() {
     if (sizeChanged) {
         FormResize(*this);
     }
-    const bool centredWithAnotherFrame =
-        x11_ ? frames_.centring != centredWith_ : !frameKnown_ && frameReported;
+    const bool centredWithAnotherFrame = x11_ ? frames_.centring != centredWith_ : frameReported;
     if (centredWithAnotherFrame && !centredAgain_) {
-        frameKnown_ = true;
         centredAgain_ = true;
         placeCentred(workArea_);
     }

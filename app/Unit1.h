@@ -98,7 +98,6 @@ private:
     // platform that cannot be asked) may differ from the one the window was centred with: the
     // window is then centred again, once, when that frame arrives.
     QRect workArea_;
-    bool frameKnown_ = false;
     bool centredAgain_ = false;
     // Offscreen rendering has no screen and no frame to assume.
     bool onAScreen_ = platformShowsWindows();

@@ -3,46 +3,13 @@
 #include <QDBusConnection>
 #include <QEvent>
 #include <QWidget>
-#include <functional>
 
+#include "app/after_first_paint.h"
 #include "app/desktop_idle_inhibitor.h"
 #include "app/outer_rectangle.h"
 #include "app/x_saver_suspension.h"
 
 namespace pelora {
-namespace {
-
-// Runs `call` from the event loop once `watched` has been painted for the first time.
-class AfterFirstPaint final : public QObject {
-public:
-    AfterFirstPaint(QWidget& watched, std::function<void()> call)
-        : QObject(&watched), watched_(watched), call_(std::move(call)) {
-        watched_.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &watched_ && event->type() == QEvent::Paint) {
-            watched_.removeEventFilter(this);
-            // Queued: the paint and the flush that follows it come first.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    call_();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QWidget& watched_;
-    std::function<void()> call_;
-};
-
-}  // namespace
-
 ScreenKeepAwake::ScreenKeepAwake(QWidget& window, std::vector<std::unique_ptr<ScreenHold>> holds)
     : QObject(&window), window_(window), holds_(std::move(holds)) {
     window_.installEventFilter(this);
@@ -74,7 +41,7 @@ void ScreenKeepAwake::installOn(QWidget& window) {
 
 void ScreenKeepAwake::installAfterFirstFrame(QWidget& window, QWidget& firstPainted) {
     if (platformShowsWindows()) {
-        new AfterFirstPaint(firstPainted, [&window] { installOn(window); });
+        runAfterFirstPaint(firstPainted, [&window] { installOn(window); });
     }
 }
 

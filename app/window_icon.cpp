@@ -1,12 +1,12 @@
 #include "app/window_icon.h"
 
-#include <QEvent>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
+#include "app/after_first_paint.h"
 #include "assets/assets.h"
 
 namespace pelora {
@@ -53,24 +53,8 @@ QIcon programIcon() {
     return QIcon(new CompiledInIconEngine);
 }
 
-WindowIconAfterFirstFrame::WindowIconAfterFirstFrame(QWidget& window, QWidget& firstPainted)
-    : QObject(&window), window_(window), firstPainted_(firstPainted) {
-    firstPainted_.installEventFilter(this);
-}
-
-bool WindowIconAfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &firstPainted_ && event->type() == QEvent::Paint) {
-        firstPainted_.removeEventFilter(this);
-        // Queued: the paint and the flush that follows it come first.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                window_.setWindowIcon(programIcon());
-                deleteLater();
-            },
-            Qt::QueuedConnection);
-    }
-    return false;
+void setWindowIconAfterFirstFrame(QWidget& window, QWidget& firstPainted) {
+    runAfterFirstPaint(firstPainted, [&window] { window.setWindowIcon(programIcon()); });
 }
 
 }  // namespace pelora

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QObject>
 
 class QWidget;
 
@@ -18,16 +17,6 @@ namespace pelora {
 QIcon programIcon();
 
 // Sets `window`'s icon right after the first paint of `firstPainted` (a widget of that window).
-class WindowIconAfterFirstFrame final : public QObject {
-public:
-    WindowIconAfterFirstFrame(QWidget& window, QWidget& firstPainted);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget& window_;
-    QWidget& firstPainted_;
-};
+void setWindowIconAfterFirstFrame(QWidget& window, QWidget& firstPainted);
 
 }  // namespace pelora
