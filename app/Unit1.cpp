@@ -67,6 +67,11 @@ void TForm1::buildWindow() {
     }
     if (x11_) {
         x11_->requestFrame();
+        x11_->watchFrame(*this, [this] {
+            if (!isMinimized()) {
+                guarded([this] { readOuterRectangle(); });
+            }
+        });
     }
     readOuterRectangle();
 }
@@ -119,7 +124,13 @@ void TForm1::readOuterRectangle() {
     const bool centredWithAnotherFrame = x11_ ? frames_.centring != centredWith_ : frameReported;
     if (centredWithAnotherFrame && !centredAgain_) {
         centredAgain_ = true;
+        // At display scales the outer rectangle's rounded edges can make it a pixel wider or
+        // higher at its new place: the layout reads the size it ends with.
+        const QSize before(Width, Height);
         placeCentred(workArea_);
+        if (QSize(Width, Height) != before) {
+            FormResize(*this);
+        }
     }
 }
 

@@ -90,7 +90,7 @@ void SystemPicks::pick(std::span<const std::uint32_t> bounds, std::span<std::uin
     }
     for (std::uint32_t bound : bounds) {
         if (bound < 1) {
-            throw ShowError("Tirage aléatoire impossible : borne invalide");
+            throw ShowError("Tirage impossible : borne invalide");
         }
     }
     WordReader reader(read_);

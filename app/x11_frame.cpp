@@ -3,7 +3,9 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -67,8 +69,55 @@ std::unique_ptr<X11Frame> X11Frame::of(QWidget& window) {
     return frame;
 }
 
+// Qt hands every X event to the application's native filters before it handles it itself; this
+// one only looks and never takes an event away from Qt.
+class X11Frame::PropertyWatch final : public QAbstractNativeEventFilter {
+public:
+    PropertyWatch(const X11Frame& frame, QObject& context, std::function<void()> changed)
+        : frame_(frame), context_(&context), changed_(std::move(changed)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~PropertyWatch() override {
+        if (QCoreApplication* application = QCoreApplication::instance()) {
+            application->removeNativeEventFilter(this);
+        }
+    }
+    PropertyWatch(const PropertyWatch&) = delete;
+    PropertyWatch& operator=(const PropertyWatch&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message,
+                           qintptr* /*result*/) override {
+        if (eventType != "xcb_generic_event_t" || context_.isNull()) {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        constexpr std::uint8_t sentFlag = 0x80;
+        if ((event->response_type & ~sentFlag) != XCB_PROPERTY_NOTIFY) {
+            return false;
+        }
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (frame_.attached() && notify->window == frame_.window_ &&
+            notify->atom == frame_.atoms_.frameExtents) {
+            // Queued: Qt updates its own idea of the frame from this event once the filters ran.
+            QMetaObject::invokeMethod(context_.data(), changed_, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    const X11Frame& frame_;
+    QPointer<QObject> context_;
+    std::function<void()> changed_;
+};
+
 X11Frame::X11Frame(xcb_connection_t* connection) : connection_(connection) {
     findManager();
+}
+
+X11Frame::~X11Frame() = default;
+
+void X11Frame::watchFrame(QObject& context, std::function<void()> changed) {
+    watch_ = std::make_unique<PropertyWatch>(*this, context, std::move(changed));
 }
 
 // A handful of requests sent together, then their replies: a bare X server costs one round trip

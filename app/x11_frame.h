@@ -10,9 +10,11 @@
 #include <QRect>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QObject;
 class QWidget;
 struct xcb_connection_t;
 
@@ -31,6 +33,9 @@ public:
     static std::unique_ptr<X11Frame> of(QWidget& window);
 
     explicit X11Frame(xcb_connection_t* connection);
+    ~X11Frame();
+    X11Frame(const X11Frame&) = delete;
+    X11Frame& operator=(const X11Frame&) = delete;
 
     // The native window the figures are about; none until it is given.
     void attach(std::uint32_t window) { window_ = window; }
@@ -53,7 +58,14 @@ public:
     // The client area in root coordinates; nothing when the server does not answer.
     std::optional<QRect> clientArea() const;
 
+    // Calls `changed` from the event loop, while `context` lives, each time the manager publishes
+    // a frame for the attached window. A manager that cannot be asked before the window shows
+    // publishes the frame as it takes the window over, and where that frame is empty (a window
+    // rule that removes it) the window is not moved: nothing else would tell the window.
+    void watchFrame(QObject& context, std::function<void()> changed);
+
 private:
+    class PropertyWatch;
     struct Atoms {
         std::uint32_t supportingCheck = 0;
         std::uint32_t supported = 0;
@@ -69,6 +81,7 @@ private:
     bool managerRunning_ = false;
     bool managerAnswersRequests_ = false;
     std::optional<std::chrono::steady_clock::time_point> requestedAt_;
+    std::unique_ptr<PropertyWatch> watch_;
 };
 
 }  // namespace pelora

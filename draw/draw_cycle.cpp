@@ -95,7 +95,9 @@ void DrawCycle::waitForRefusedDraw(bool boardInPlace) {
     stage_.setHeaderWordVisible(false);
     stage_.setHeadingText(std::string(publisherAddress));
     if (boardInPlace) {
-        // The empty board of the start: the rest's own timeline slides it out and the panel in.
+        // The empty board of the start, as a draw's preparation leaves it (the refused one never
+        // got that far): the rest's own timeline slides it out and the panel in.
+        resetBoard();
         state.cinqmn = restSeconds;
     } else {
         // The board and the panel are both out: the panel, with ">>", comes straight back.

@@ -31,9 +31,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Two builds of one commit give the same package bytes: the program holds no build path (see
 # cmake/ReproducibleBuild.cmake), the dates come from the commit (package_date.cmake), and
 # neither the folders' rights nor the archive members' modes are left to the builder's umask
-# (here and package_member_modes.cmake). CPack itself makes every entry root's and lists the
-# files in order.
+# (package_tree_modes.cmake for the files and folders, package_member_modes.cmake for the
+# archive's members). CPack itself makes every entry root's and lists the files in order.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_SOURCE_DIR}/package_date.cmake")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/package_tree_modes.cmake")
 set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/package_member_modes.cmake")
 set(CPACK_PELORA_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -3,7 +3,9 @@
 # commit in two different folders, builds the package in each as a packager does (a plain
 # Release configure without the tests, then cpack) and compares the two .deb files byte for byte.
 # The second clone differs from the first in all that a build must not depend on: its path, its
-# files' times, the umask and the time zone. On a difference it says what differs.
+# files' times, the umask (077, as root and hardened machines often have) and the time zone. On a
+# difference it says what differs. lintian must find neither an error nor a warning in the package
+# built under umask 077: its folders and files keep the modes Debian expects.
 #   scripts/check-reproducible.sh [<repository> [<commit>]]   (default: this checkout's HEAD)
 # Exits 0 when the packages are identical, 1 when they differ or a build fails, 77 when the
 # repository is not a git checkout. Needs no network; takes two builds of the program.
@@ -55,7 +57,7 @@ build_package() {
 
 echo "check-reproducible: building the package of $commit twice (dates from $epoch)"
 first=$(build_package "$work/one/pelora" 022 UTC "")
-second=$(build_package "$work/second-build/checkout/pelora" 002 Pacific/Auckland "2001-02-03 04:05:06")
+second=$(build_package "$work/second-build/checkout/pelora" 077 Pacific/Auckland "2001-02-03 04:05:06")
 
 failures=0
 for package in "$first" "$second"; do
@@ -69,6 +71,13 @@ for package in "$first" "$second"; do
         failures=$((failures + 1))
     fi
 done
+
+report=$(lintian --no-cfg "$second" 2>&1)
+if grep -Eq '^[EW]: ' <<<"$report"; then
+    echo "FAIL: lintian on the package built under umask 077:"
+    echo "$report"
+    failures=$((failures + 1))
+fi
 
 if cmp -s "$first" "$second"; then
     identical=true

@@ -20,6 +20,8 @@ test_packages=(
     libbenchmark-dev                     # benchmarks
     xvfb openbox xdotool x11-utils wmctrl   # end-to-end tests in a real window
     xfwm4                                # placement under a second window manager
+    kwin-x11                             # placement under a manager that cannot be asked for the
+                                         # frame before the window shows, and frames no window
     weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
     dbus-daemon x11-xserver-utils        # private session buses (xfwm4's settings, a stand-in
                                          # idle service), xset for the saver's timeout

@@ -65,10 +65,17 @@ std::array<std::uint32_t, 28> bounds28() {
     return bounds;
 }
 
-// A generator read through a script of results: a positive count fills that many bytes with
-// `fill`, a negative one fails with that errno.
-SystemPicks::ReadRandom scriptedRead(std::vector<long> results, unsigned char fill, int* calls) {
-    return [results = std::move(results), fill, calls](void* buffer, std::size_t size) -> long {
+// The byte at `position` of the stream the scripted generator hands out: every byte differs from
+// its neighbours, so a chunk written anywhere but right after the previous one changes the words.
+unsigned char streamByte(std::size_t position) {
+    return static_cast<unsigned char>(position * 7U + 3U);
+}
+
+// A generator read through a script of results: a positive count writes that many bytes of the
+// stream, continuing where the last read stopped; a negative one fails with that errno.
+SystemPicks::ReadRandom scriptedRead(std::vector<long> results, int* calls) {
+    return [results = std::move(results), calls, position = std::size_t{0}](
+               void* buffer, std::size_t size) mutable -> long {
         const auto at = static_cast<std::size_t>((*calls)++);
         const long result = at < results.size() ? results[at] : static_cast<long>(size);
         if (result < 0) {
@@ -76,21 +83,36 @@ SystemPicks::ReadRandom scriptedRead(std::vector<long> results, unsigned char fi
             return -1;
         }
         const auto count = std::min(static_cast<std::size_t>(result), size);
-        std::memset(buffer, fill, count);
+        auto* bytes = static_cast<unsigned char*>(buffer);
+        for (std::size_t i = 0; i < count; ++i) {
+            bytes[i] = streamByte(position++);
+        }
         return static_cast<long>(count);
     };
 }
 
 TEST(SystemPicks, AnInterruptedOrShortReadIsReadOn) {
     int calls = 0;
-    SystemPicks picks(scriptedRead({-EINTR, 3, -EINTR, 1}, 0x11, &calls));
+    SystemPicks picks(scriptedRead({-EINTR, 3, -EINTR, 1, 6}, &calls));
     const auto bounds = bounds28();
     std::array<std::uint32_t, 28> got{};
     picks.pick(bounds, got);
-    EXPECT_EQ(calls, 5);
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i], 0x11111111U % bounds[i]) << i;
+    EXPECT_EQ(calls, 6);
+    // The words are the stream's bytes in order, four at a time, as the machine reads them.
+    std::array<unsigned char, 4 * 32> stream{};
+    for (std::size_t i = 0; i < stream.size(); ++i) {
+        stream[i] = streamByte(i);
     }
+    std::size_t word = 0;
+    const auto nextWord = [&] {
+        std::uint32_t value = 0;
+        std::memcpy(&value, stream.data() + 4 * word++, sizeof value);
+        return value;
+    };
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i], SystemPicks::uniformBelow(bounds[i], nextWord)) << i;
+    }
+    EXPECT_EQ(word, got.size()) << "no word of this stream is refused";
 }
 
 TEST(SystemPicks, AFailingGeneratorRefusesTheDrawInFrench) {
@@ -113,7 +135,7 @@ TEST(SystemPicks, AFailingGeneratorRefusesTheDrawInFrench) {
     };
     for (const Case& c : cases) {
         int calls = 0;
-        SystemPicks picks(scriptedRead({c.result}, 0, &calls));
+        SystemPicks picks(scriptedRead({c.result}, &calls));
         const auto bounds = bounds28();
         std::array<std::uint32_t, 28> got{};
         try {

@@ -1,8 +1,10 @@
 // The window where a user expects it on any desktop: under openbox, under xfwm4 (a larger frame,
-// 5, 5, 29, 5) and on a bare X server with no window manager, as kiosks run. The window is
-// centred on the work area with its real frame (none on a bare server), its board is where the
-// layout puts it for that frame (for the frame of the desktop the show is made on where none is
-// reported, below the header's white line), and from its mapping on the window neither moves
+// 5, 5, 29, 5), under managers that give it no frame (openbox with a kiosk rule, and KWin, which
+// cannot be asked for the frame before the window shows) and on a bare X server with no window
+// manager, as kiosks run. The window is centred on the work area with its real
+// frame (none without a manager or under the rule), its board is where the layout puts it for
+// that frame (for the frame of the desktop the show is made on where none is reported or it is
+// empty, below the header's white line), and from its mapping on the window neither moves
 // nor is laid out again: the X server's notifications show no move, and the board stands in
 // every picture where it stood in the first.
 #include <cmath>
@@ -27,6 +29,10 @@ constexpr auto snapshotPeriod = std::chrono::milliseconds(250);
 struct Desktop {
     const char* name;
     XSession::Desktop desktop;
+    // A manager that cannot be asked for the frame before the window shows publishes it only as
+    // it takes the window over: the window, placed for the frame it assumed, is centred again
+    // once then, unless that came before the mapping.
+    int mostPlacesAfterMapping = 1;
 };
 
 void PrintTo(const Desktop& desktop, std::ostream* out) {
@@ -85,6 +91,12 @@ TEST_P(PlacementE2E, CentredWithItsRealFrameAndStillFromTheFirstFrame) {
     ASSERT_TRUE(show);
     const auto painted = show->watchFor(firstPaintTimeout, isPainted, backToBack);
     ASSERT_TRUE(painted) << "no painted frame";
+    const auto settled = Clock::now() + watchedAfterFirstFrame;
+    while (watch.placesSinceMapping(show->window()).size() <
+               static_cast<std::size_t>(GetParam().mostPlacesAfterMapping) &&
+           Clock::now() < settled) {
+        std::this_thread::sleep_for(snapshotPeriod);
+    }
     keepForLooking(painted->snapshot.client, std::string("placement-") + GetParam().name);
 
     // The frame the window is centred with: the manager's, or none.
@@ -121,13 +133,16 @@ TEST_P(PlacementE2E, CentredWithItsRealFrameAndStillFromTheFirstFrame) {
     EXPECT_EQ(clientRectangle(*session, show->window()), client);
     const std::vector<QPoint> places = watch.placesSinceMapping(show->window());
     ASSERT_FALSE(places.empty()) << "the window's mapping was not seen";
-    EXPECT_EQ(places.size(), 1U) << "the window moved after it was mapped, last to "
-                                 << places.back().x() << ", " << places.back().y();
+    EXPECT_LE(places.size(), static_cast<std::size_t>(GetParam().mostPlacesAfterMapping))
+        << "the window moved after it was mapped, last to " << places.back().x() << ", "
+        << places.back().y();
 }
 
 const Desktop desktops[] = {
     {"Openbox", XSession::Desktop::OpenboxOnXvfb},
     {"Xfwm4", XSession::Desktop::Xfwm4OnXvfb},
+    {"OpenboxWithoutFrame", XSession::Desktop::UndecoratedOpenboxOnXvfb},
+    {"KwinWithoutFrame", XSession::Desktop::KwinOnXvfb, 2},
     {"NoWindowManager", XSession::Desktop::BareXvfb},
 };
 

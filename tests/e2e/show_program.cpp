@@ -60,7 +60,11 @@ bool ShowProgram::waitUntilShown(std::chrono::milliseconds timeout) {
 }
 
 QPointF ShowProgram::boardOrigin() const {
-    return e2e::boardOrigin(session_.reportsFrames() ? frame_ : assumedFrame);
+    // The layout takes the desktop's frame where one is published, and the frame it assumes where
+    // none is or the published one is empty.
+    const bool framed =
+        session_.reportsFrames() && (frame_.left | frame_.right | frame_.top | frame_.bottom) != 0;
+    return e2e::boardOrigin(framed ? frame_ : assumedFrame);
 }
 
 Snapshot ShowProgram::snap() const {

@@ -50,6 +50,10 @@ XSession::XSession(Desktop desktop) : desktop_(desktop) {
         startXfwm4();
     } else if (desktop_ == Desktop::OpenboxOnXvfb) {
         startWindowManager();
+    } else if (desktop_ == Desktop::UndecoratedOpenboxOnXvfb) {
+        startWindowManager(false);
+    } else if (desktop_ == Desktop::KwinOnXvfb) {
+        startKwin();
     }
 }
 
@@ -104,15 +108,17 @@ bool XSession::startServerOn(int number) {
     return server_->started() && server_->readLine(serverStartMs) == QByteArray::number(number);
 }
 
-void XSession::startWindowManager() {
+void XSession::startWindowManager(bool decorated) {
     // openbox runs its start-up command once it has taken the screen over and grabbed its keys
     // (alt+F4 among them); the root window's check property comes earlier than that.
     const QString ready = scratch_.filePath(QStringLiteral("window-manager-ready"));
+    QStringList arguments{QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                          QStringLiteral("touch ") + ready};
+    if (!decorated) {
+        arguments << QStringLiteral("--config-file") << undecoratedConfiguration();
+    }
     windowManager_ = std::make_unique<GuardedProcess>(
-        QStringLiteral("openbox"),
-        QStringList{QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
-                    QStringLiteral("touch ") + ready},
-        environment_, GuardedProcess::Output::Discarded);
+        QStringLiteral("openbox"), arguments, environment_, GuardedProcess::Output::Discarded);
     const auto deadline = std::chrono::steady_clock::now() + windowManagerStart;
     while (windowManager_->running() && std::chrono::steady_clock::now() < deadline) {
         if (QFileInfo::exists(ready)) {
@@ -123,9 +129,36 @@ void XSession::startWindowManager() {
     throw std::runtime_error("openbox did not come up on " + display_.toStdString());
 }
 
-// xfwm4 reads its settings through xfconf, over a session bus of its own; without one it stops.
-// It is ready once it has claimed the screen and published what it supports.
-void XSession::startXfwm4() {
+// The system's openbox configuration with one application rule more: no decoration for any
+// window, which openbox publishes as empty frame extents once the window is managed.
+QString XSession::undecoratedConfiguration() {
+    QFile system(QStringLiteral("/etc/xdg/openbox/rc.xml"));
+    if (!system.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("openbox's configuration /etc/xdg/openbox/rc.xml cannot be read");
+    }
+    QByteArray configuration = system.readAll();
+    const QByteArray end("</applications>");
+    const qsizetype at = configuration.lastIndexOf(end);
+    if (at < 0) {
+        throw std::runtime_error("openbox's configuration has no applications section");
+    }
+    configuration.insert(at, "<application class=\"*\"><decor>no</decor></application>\n");
+    // Without it openbox keeps a 1-pixel border round an undecorated window.
+    const QByteArray keepBorder("<keepBorder>yes</keepBorder>");
+    if (!configuration.contains(keepBorder)) {
+        throw std::runtime_error("openbox's configuration has no keepBorder setting");
+    }
+    configuration.replace(keepBorder, "<keepBorder>no</keepBorder>");
+    const QString path = scratch_.filePath(QStringLiteral("openbox-undecorated.xml"));
+    QFile written(path);
+    if (!written.open(QIODevice::WriteOnly) ||
+        written.write(configuration) != configuration.size()) {
+        throw std::runtime_error("openbox's configuration cannot be written to the scratch folder");
+    }
+    return path;
+}
+
+QProcessEnvironment XSession::startSessionBusFor(const char* manager) {
     sessionBus_ = std::make_unique<GuardedProcess>(
         QStringLiteral("dbus-daemon"),
         QStringList{QStringLiteral("--session"), QStringLiteral("--nofork"),
@@ -133,27 +166,54 @@ void XSession::startXfwm4() {
         QProcessEnvironment::systemEnvironment(), GuardedProcess::Output::StandardOutputKept);
     const QByteArray bus = sessionBus_->started() ? sessionBus_->readLine(serverStartMs) : "";
     if (bus.isEmpty()) {
-        throw std::runtime_error("no session bus for xfwm4 (is the dbus package installed?)");
+        throw std::runtime_error(std::string("no session bus for ") + manager +
+                                 " (is the dbus-daemon package installed?)");
     }
     QProcessEnvironment environment = environment_;
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus));
     environment.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
-    windowManager_ = std::make_unique<GuardedProcess>(
-        QStringLiteral("xfwm4"), QStringList{QStringLiteral("--compositor=off")}, environment,
-        GuardedProcess::Output::Discarded);
+    return environment;
+}
+
+void XSession::awaitManager(const char* manager, const char* supported) {
     const auto deadline = std::chrono::steady_clock::now() + windowManagerStart;
     while (windowManager_->running() && std::chrono::steady_clock::now() < deadline) {
-        const QString supported =
+        const QString listed =
             QString::fromUtf8(run(QStringLiteral("xprop"),
                                   {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED")})
                                   .output);
-        if (supported.contains(QStringLiteral("_NET_REQUEST_FRAME_EXTENTS"))) {
+        if (listed.contains(QString::fromLatin1(supported))) {
             return;
         }
         std::this_thread::sleep_for(pollPeriod);
     }
-    throw std::runtime_error("xfwm4 did not come up on " + display_.toStdString() +
-                             " (is the xfwm4 package installed?)");
+    throw std::runtime_error(std::string(manager) + " did not come up on " +
+                             display_.toStdString() + " (is its package installed?)");
+}
+
+// xfwm4 reads its settings through xfconf, over a session bus of its own; without one it stops.
+// It is ready once it has claimed the screen and published what it supports.
+void XSession::startXfwm4() {
+    windowManager_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("xfwm4"), QStringList{QStringLiteral("--compositor=off")},
+        startSessionBusFor("xfwm4"), GuardedProcess::Output::Discarded);
+    awaitManager("xfwm4", "_NET_REQUEST_FRAME_EXTENTS");
+}
+
+// KWin wants a session bus too, and keeps its settings and caches in folders of the display's
+// own, away from the user's; without compositing, as on a machine without a graphics card. It
+// does not list _NET_REQUEST_FRAME_EXTENTS: a window learns its frame only once it is managed.
+void XSession::startKwin() {
+    QProcessEnvironment environment = startSessionBusFor("kwin_x11");
+    for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        const QString path = scratch_.filePath(QString::fromLatin1(folder).toLower());
+        QDir().mkpath(path);
+        environment.insert(QString::fromLatin1(folder), path);
+    }
+    environment.insert(QStringLiteral("KWIN_COMPOSE"), QStringLiteral("N"));
+    windowManager_ = std::make_unique<GuardedProcess>(
+        QStringLiteral("kwin_x11"), QStringList{}, environment, GuardedProcess::Output::Discarded);
+    awaitManager("kwin_x11", "_NET_FRAME_EXTENTS");
 }
 
 // Weston on its headless back end with Xwayland, in a runtime folder of its own. It starts

@@ -1,6 +1,8 @@
 // A private X display for the end-to-end tests, stopped when the session ends: an Xvfb screen of
 // 1280 x 800 (or another size) at 24 bits with openbox managing it, with xfwm4 (a manager with a
-// larger frame, 5, 5, 29, 5) or with no manager at all as kiosks run, or a Wayland desktop
+// larger frame, 5, 5, 29, 5), with openbox told to frame no window (a kiosk rule, as KDE users set
+// one: the manager publishes empty frame extents), or with no manager at all as kiosks run, or a
+// Wayland desktop
 // (weston, headless, 1280 x 800) whose Xwayland is the X display. Weston's X11 manager draws
 // frames but publishes no frame extents; the show is started there without a chosen Qt
 // platform, as a desktop session starts it.
@@ -20,7 +22,14 @@ class XSession {
 public:
     static constexpr QSize screenSize{1280, 800};
 
-    enum class Desktop { OpenboxOnXvfb, Xfwm4OnXvfb, BareXvfb, WestonWithXwayland };
+    enum class Desktop {
+        OpenboxOnXvfb,
+        Xfwm4OnXvfb,
+        UndecoratedOpenboxOnXvfb,
+        KwinOnXvfb,
+        BareXvfb,
+        WestonWithXwayland
+    };
 
     // Starts the display on a free number, away from the few that people type by hand, and
     // waits until the window manager manages it.
@@ -35,7 +44,8 @@ public:
     const QString& display() const { return display_; }
     // Whether the window manager publishes the frames it draws (_NET_FRAME_EXTENTS).
     bool reportsFrames() const {
-        return desktop_ == Desktop::OpenboxOnXvfb || desktop_ == Desktop::Xfwm4OnXvfb;
+        return desktop_ == Desktop::OpenboxOnXvfb || desktop_ == Desktop::Xfwm4OnXvfb ||
+               desktop_ == Desktop::UndecoratedOpenboxOnXvfb || desktop_ == Desktop::KwinOnXvfb;
     }
     // Whether a window manager runs.
     bool managed() const { return desktop_ != Desktop::BareXvfb; }
@@ -54,8 +64,16 @@ public:
 private:
     void startServer();
     bool startServerOn(int number);
-    void startWindowManager();
+    // openbox with its own configuration, or one that decorates no window.
+    void startWindowManager(bool decorated = true);
+    QString undecoratedConfiguration();
     void startXfwm4();
+    void startKwin();
+    // A session bus of the display's own, for a manager that needs one; returns the environment
+    // that reaches it.
+    QProcessEnvironment startSessionBusFor(const char* manager);
+    // Waits until the manager lists `supported` in _NET_SUPPORTED.
+    void awaitManager(const char* manager, const char* supported);
     void startWeston();
 
     Desktop desktop_ = Desktop::OpenboxOnXvfb;

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "assets/facts/show_facts.h"
 #include "show_fixture.h"
+#include "support/pixel_probe.h"
 
 namespace pelora::testing {
 namespace {
@@ -24,6 +26,19 @@ TEST_F(RefusedDrawOnScreen, TheWindowRestsWithoutADrawAndDrawsOnceTheGeneratorAn
     EXPECT_EQ(scene().Label4().text(), "Tirage impossible, nouvel essai dans 05'00");
     EXPECT_FALSE(scene().FloatAnimation(1).Running());
     EXPECT_FALSE(scene().Rectangle9().isVisible());
+
+    // The board on show until it slides out is the start's: white tiles with their grey-blue
+    // stroke and black numbers, as every draw's board starts.
+    const QImage image = frame();
+    saveForLooking(image, "show-refused-first-draw");
+    for (int number : {1, 14, 28}) {
+        const QPointF tile = tileOrigin(number);
+        EXPECT_TRUE(hasColourAt(image, tile.x() + 12, tile.y() + 50, colour::white)) << number;
+        EXPECT_TRUE(hasColourAt(image, tile.x() + 1.5, tile.y() + 50, colour::tileStrokeAtRest))
+            << number;
+        EXPECT_GT(countColour(image, {tile.x() + 20, tile.y() + 25, 60, 50}, colour::black), 30)
+            << number;
+    }
 
     runUntil([&] { return scene().Rectangle9().isVisible(); }, 20.0);
     EXPECT_EQ(scene().Label4().text(), "Tirage impossible, nouvel essai dans 04'46");

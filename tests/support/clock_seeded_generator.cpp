@@ -6,7 +6,7 @@ namespace pelora::testing {
 
 std::int32_t ClockSeededGenerator::Random(std::int32_t n) {
     if (n < 1) {
-        throw ShowError("Tirage aléatoire impossible : borne invalide");
+        throw ShowError("Tirage impossible : borne invalide");
     }
     advance();
     const std::uint64_t product =

@@ -56,7 +56,6 @@ void SimulatedPlatform::unpredictablePicks(std::span<const std::uint32_t> bounds
     } else {
         generator_.drawPicks(counter_, tickCount_, bounds, picks);
     }
-    ++drawsPicked_;
 }
 
 void SimulatedPlatform::advanceTo(double seconds) {

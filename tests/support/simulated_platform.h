@@ -78,7 +78,6 @@ public:
     // Every later draw is refused with this message, as by a generator that cannot be read (an
     // empty message lets the picks through again).
     void refusePicks(std::string message) { pickRefusal_ = std::move(message); }
-    std::uint64_t drawsPicked() const { return drawsPicked_; }
 
     std::size_t timerCount() const { return timers_.size(); }
     bool hasTimerWithPeriod(std::uint32_t periodMs) const;
@@ -124,7 +123,6 @@ private:
     ClockSeededGenerator generator_;
     PickSource pickSource_;
     std::string pickRefusal_;
-    std::uint64_t drawsPicked_ = 0;
     std::uint64_t ticksDelivered_ = 0;
     std::vector<std::string> errors_;
     ErrorHandler onError_;
