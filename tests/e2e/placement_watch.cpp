@@ -33,6 +33,25 @@ PlacementWatch::~PlacementWatch() {
     xcb_disconnect(connection_);
 }
 
+// Some managers (KWin) put the window in a wrapper inside their frame: the frame, the root
+// window's child, is found by walking up.
+std::uint32_t PlacementWatch::rootChildOf(std::uint32_t window) const {
+    for (int depth = 0; depth < 8; ++depth) {
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, window), nullptr);
+        if (tree == nullptr) {
+            return window;
+        }
+        const std::uint32_t parent = tree->parent;
+        std::free(tree);
+        if (parent == root_ || parent == 0) {
+            return window;
+        }
+        window = parent;
+    }
+    return window;
+}
+
 std::vector<QPoint> PlacementWatch::placesSinceMapping(WindowId window) {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
         switch (event->response_type & 0x7FU) {
@@ -82,7 +101,7 @@ std::vector<QPoint> PlacementWatch::placesSinceMapping(WindowId window) {
                 break;
             case Notice::Kind::Reparented:
                 if (notice.window == static_cast<std::uint32_t>(window)) {
-                    outermost = notice.parent == root_ ? notice.window : notice.parent;
+                    outermost = notice.parent == root_ ? notice.window : rootChildOf(notice.parent);
                 }
                 break;
             case Notice::Kind::Mapped:

@@ -29,6 +29,8 @@ public:
 
 private:
     struct Notice;
+    // The root window's child that holds `window`, itself where it is one.
+    std::uint32_t rootChildOf(std::uint32_t window) const;
     xcb_connection_t* connection_ = nullptr;
     std::uint32_t root_ = 0;
     std::vector<Notice> notices_;
