@@ -300,6 +300,30 @@ TEST_F(DedicatedSessionE2E, AKilledShowIsBackWithinSixSeconds) {
     EXPECT_TRUE(command().running());
 }
 
+// A show that cannot start at all (here, no display) is tried again after longer and longer
+// pauses (1, 2, 4 ... seconds), not in a busy loop: a handful of starts in 6 seconds, each said in
+// the session's log.
+TEST(DedicatedSessionWithoutDisplayE2E, AShowThatFailsAtOnceIsNotStartedInABusyLoop) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1999"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    GuardedProcess command(QStringLiteral("sh"), {QStringLiteral(PELORA_SESSION_COMMAND)},
+                           environment, GuardedProcess::Output::AllKept);
+    ASSERT_TRUE(command.started());
+    QString log;
+    const auto deadline = Clock::now() + seconds(6);
+    while (Clock::now() < deadline) {
+        const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
+        log += QString::fromUtf8(command.readLine(static_cast<int>(left.count()) + 1)) + u'\n';
+    }
+    EXPECT_TRUE(command.running()) << "the session gave up";
+    const auto restarts = log.count(QStringLiteral("nouveau départ"));
+    EXPECT_GE(restarts, 2) << log.toStdString();
+    EXPECT_LE(restarts, 4) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("nouveau départ dans 4 s"))) << log.toStdString();
+}
+
 // A normal close: a window manager's WM_DELETE_WINDOW, as a tool sends it, or Alt+F4 at the
 // keyboard, which the show takes itself where no manager runs.
 struct CloseWay {
