@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/Unit1.h"
+#include "app/bare_server_close_key.h"
 #include "app/placement.h"
 #include "app/screen_keep_awake.h"
 #include "stage/show_view.h"
@@ -32,6 +33,7 @@ int TApplication::Run() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     startWindow(*mainForm_, screen != nullptr ? screen->availableGeometry() : QRect());
     ScreenKeepAwake::installAfterFirstFrame(*mainForm_, *mainForm_->view().viewport());
+    installBareServerCloseKey(*mainForm_);
     showStartedWindow(*mainForm_);
     return QApplication::exec();
 }

@@ -6,11 +6,16 @@
 // session manager) all offer it, and it asks for nothing but a name and a reason. GNOME's session
 // manager is the way in on a GNOME session without that proxy.
 //
+// The show often starts before the desktop's service (both start with the graphical session), and
+// a service may be restarted: the owners of both names are followed with the bus's own
+// name-owner signals, and the hold follows whichever service is there (IdleHoldCourse decides
+// when to ask and what to forget). Nothing is polled.
+//
 // Calls never wait on the event thread: each is sent and its reply handled when it arrives. A
 // release that comes before the reply to its Inhibit lets go of the cookie as soon as it arrives.
 // Every service drops the inhibitions of a caller whose bus connection goes away, so a program
 // that is killed lets go too. No service on the bus, or no bus at all, is a normal case: nothing
-// is shown and nothing is retried until the next hold.
+// is shown, and nothing is asked until a service appears or the window is shown again.
 #pragma once
 
 #include <QDBusConnection>
@@ -19,11 +24,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
+#include "app/idle_hold_course.h"
 #include "app/screen_hold.h"
 
 class QDBusPendingCallWatcher;
+class QDBusServiceWatcher;
 
 namespace pelora {
 
@@ -44,20 +50,15 @@ public:
     void release() override;
 
 private:
-    struct Held {
-        std::size_t route = 0;
-        std::uint32_t cookie = 0;
-    };
-
+    void take(const IdleHoldCourse::Steps& steps);
     void ask(std::size_t route);
     void answered(QDBusPendingCallWatcher* watcher, std::size_t route);
-    void letGo(const Held& held);
+    void letGo(const IdleHoldCourse::Held& held);
 
     QDBusConnection bus_;
     std::function<std::uint32_t()> toplevelWindow_;
-    bool wanted_ = false;
-    bool asking_ = false;
-    std::optional<Held> held_;
+    IdleHoldCourse course_;
+    QDBusServiceWatcher* owners_ = nullptr;
 };
 
 }  // namespace pelora

@@ -27,6 +27,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.pelora.fr")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The screen of its own (share/xsessions/pelora.desktop) colours the root window with xsetroot and
+# hides the idle pointer with unclutter-xfixes; the show runs without them (the session says so in
+# its log), and the user service needs neither, so they are recommended, which apt installs by
+# default.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "x11-xserver-utils, unclutter-xfixes")
 
 # Two builds of one commit give the same package bytes: the program holds no build path (see
 # cmake/ReproducibleBuild.cmake), the dates come from the commit (package_date.cmake), and

@@ -24,7 +24,9 @@ test_packages=(
                                          # frame before the window shows, and frames no window
     weston xwayland qt6-wayland          # end-to-end tests on a Wayland desktop
     dbus-daemon x11-xserver-utils        # private session buses (xfwm4's settings, a stand-in
-                                         # idle service), xset for the saver's timeout
+                                         # idle service), xset for the saver's timeout, xsetroot
+                                         # for the dedicated session's screen
+    unclutter-xfixes                     # the dedicated session's idle pointer hidden
     imagemagick tesseract-ocr tesseract-ocr-fra   # screenshots and reading text off them
     dpkg-dev desktop-file-utils file lintian appstream man-db   # the Debian package and its checks
     systemd                              # systemd-analyze verify of the user service

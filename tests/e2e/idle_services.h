@@ -45,6 +45,8 @@ public:
     // until it owns its name; ready() says whether it does.
     IdleServiceStandIn(const PrivateBus& bus, const QStringList& options);
     bool ready() const { return ready_; }
+    // Kills the service at once, as a crash would; the bus then drops its name.
+    void kill() { process_.kill(); }
 
     // The next call, waiting at most timeoutMs for it.
     std::optional<ServiceCall> next(int timeoutMs);

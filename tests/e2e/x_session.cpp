@@ -92,16 +92,21 @@ bool XSession::startServerOn(int number) {
     }
     const QString screen = QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height());
     // -displayfd writes the number once the server accepts connections.
-    const QStringList arguments{QStringLiteral(":%1").arg(number),
-                                QStringLiteral("-displayfd"),
-                                QStringLiteral("1"),
-                                QStringLiteral("-screen"),
-                                QStringLiteral("0"),
-                                screen,
-                                QStringLiteral("-nolisten"),
-                                QStringLiteral("tcp"),
-                                QStringLiteral("-nocursor"),
-                                QStringLiteral("-noreset")};
+    QStringList arguments{QStringLiteral(":%1").arg(number),
+                          QStringLiteral("-displayfd"),
+                          QStringLiteral("1"),
+                          QStringLiteral("-screen"),
+                          QStringLiteral("0"),
+                          screen,
+                          QStringLiteral("-nolisten"),
+                          QStringLiteral("tcp"),
+                          QStringLiteral("-noreset")};
+    if (desktop_ == Desktop::BareXvfbWithPointer) {
+        // The screen in a file, where the software pointer Xvfb draws can be seen or missed.
+        arguments << QStringLiteral("-fbdir") << scratch_.path();
+    } else {
+        arguments << QStringLiteral("-nocursor");
+    }
     server_ = std::make_unique<GuardedProcess>(QStringLiteral("Xvfb"), arguments,
                                                QProcessEnvironment::systemEnvironment(),
                                                GuardedProcess::Output::StandardOutputKept);
@@ -262,6 +267,12 @@ void XSession::startWeston() {
     throw std::runtime_error(
         "weston did not start with Xwayland (are the weston and xwayland "
         "packages installed?)");
+}
+
+QString XSession::framebufferFile() const {
+    return desktop_ == Desktop::BareXvfbWithPointer
+               ? scratch_.filePath(QStringLiteral("Xvfb_screen0"))
+               : QString();
 }
 
 bool XSession::setXftDpi(int dpi) const {

@@ -1,8 +1,9 @@
 // A private X display for the end-to-end tests, stopped when the session ends: an Xvfb screen of
 // 1280 x 800 (or another size) at 24 bits with openbox managing it, with xfwm4 (a manager with a
-// larger frame, 5, 5, 29, 5), with openbox told to frame no window (a kiosk rule, as KDE users set
-// one: the manager publishes empty frame extents), or with no manager at all as kiosks run, or a
-// Wayland desktop
+// larger frame, 5, 5, 29, 5), with openbox told to frame no window (a kiosk rule: the manager
+// publishes empty frame extents), with KWin, which cannot be asked for a frame before a window
+// shows and, without a decoration theme installed, frames no window (as under a KDE user's kiosk
+// rule), or with no manager at all as kiosks run (its pointer drawn or not), or a Wayland desktop
 // (weston, headless, 1280 x 800) whose Xwayland is the X display. Weston's X11 manager draws
 // frames but publishes no frame extents; the show is started there without a chosen Qt
 // platform, as a desktop session starts it.
@@ -22,12 +23,15 @@ class XSession {
 public:
     static constexpr QSize screenSize{1280, 800};
 
+    // BareXvfbWithPointer draws the pointer on the screen, and keeps the screen's pixels, pointer
+    // included, in framebufferFile(); the other Xvfb displays draw no pointer.
     enum class Desktop {
         OpenboxOnXvfb,
         Xfwm4OnXvfb,
         UndecoratedOpenboxOnXvfb,
         KwinOnXvfb,
         BareXvfb,
+        BareXvfbWithPointer,
         WestonWithXwayland
     };
 
@@ -48,7 +52,12 @@ public:
                desktop_ == Desktop::UndecoratedOpenboxOnXvfb || desktop_ == Desktop::KwinOnXvfb;
     }
     // Whether a window manager runs.
-    bool managed() const { return desktop_ != Desktop::BareXvfb; }
+    bool managed() const {
+        return desktop_ != Desktop::BareXvfb && desktop_ != Desktop::BareXvfbWithPointer;
+    }
+    // The screen as Xvfb keeps it, an XWD image with the pointer drawn in (BareXvfbWithPointer);
+    // empty for the other displays.
+    QString framebufferFile() const;
     const QSize& screen() const { return screen_; }
     // The environment of every process started on this display. It reaches no session bus: the
     // desktop the tests run from keeps its own to itself.

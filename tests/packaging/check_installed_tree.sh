@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed Pelora under one prefix (/usr in the package, any folder for cmake --install):
 # exactly the program, its desktop entry, its icon at every theme size, its AppStream data, its
-# manual page, its systemd user service, its copyright and changelog, each usable as such.
+# manual page, its systemd user service, its X session (entry and command), its copyright and
+# changelog, each usable as such.
 #   check_installed_tree.sh <prefix folder> <committed icon.png> [<prefix the tree is made for>]
 # The last is where the files will stand once installed (/usr for a package unpacked elsewhere);
 # by default the folder itself.
@@ -23,6 +24,8 @@ expected_files() {
     echo "share/metainfo/$app_id.metainfo.xml"
     echo share/man/man6/pelora.6.gz
     echo lib/systemd/user/pelora.service
+    echo share/xsessions/pelora.desktop
+    echo libexec/pelora/pelora-session
     echo share/doc/pelora/copyright
     echo share/doc/pelora/changelog.gz
     for size in "${icon_sizes[@]}"; do
@@ -85,6 +88,26 @@ if ! report=$(XDG_RUNTIME_DIR=$unit_check MANPATH=$prefix/share/man \
     fail "systemd-analyze verify pelora.service: ${report:-non-zero status}"
 fi
 rm -rf "$unit_check"
+
+# The screen of its own: a session entry that display managers list (valid, named in French) and
+# whose command is the installed session script, which starts the installed program.
+session_entry=$prefix/share/xsessions/pelora.desktop
+session_command=$prefix/libexec/pelora/pelora-session
+report=$(desktop-file-validate "$session_entry" 2>&1)
+if [[ $? -ne 0 || -n $report ]]; then
+    fail "desktop-file-validate on the session entry: ${report:-non-zero status}"
+fi
+for line in "Type=Application" "Name=Pelora — écran dédié" \
+    "Exec=$installed_prefix/libexec/pelora/pelora-session" \
+    "TryExec=$installed_prefix/libexec/pelora/pelora-session"; do
+    grep -qxF "$line" "$session_entry" || fail "the session entry lacks the line $line"
+done
+[[ -x $session_command ]] || fail "the session command is not executable"
+grep -qxF "program='$installed_prefix/games/pelora'" "$session_command" ||
+    fail "the session command does not start $installed_prefix/games/pelora"
+if ! report=$(sh -n "$session_command" 2>&1); then
+    fail "the session command is not a valid shell script: $report"
+fi
 
 # The program and the font it embeds, each under its own licence.
 copyright=$prefix/share/doc/pelora/copyright

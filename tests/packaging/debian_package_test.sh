@@ -55,13 +55,22 @@ if grep -q -- '-dev$' <<<"$names"; then
     fail "Depends names a development package: $depends"
 fi
 
-# Every entry is root's; the program is the only executable file.
+# The screen of its own's tools are recommended: apt installs them with the package by default,
+# the show and its user service run without them.
+recommends=$(field Recommends)
+recommended=$(tr ',|' '\n\n' <<<"$recommends" | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$')
+for tool in x11-xserver-utils unclutter-xfixes; do
+    grep -qx "$tool" <<<"$recommended" || fail "Recommends does not name $tool: $recommends"
+done
+
+# Every entry is root's; the program and the session's command are the only executable files.
 while read -r mode owner _ _ _ path; do
     [[ $owner == root/root ]] || fail "$path is owned by $owner"
     case $mode in
     d*) [[ $mode == drwxr-xr-x ]] || fail "folder $path has mode $mode" ;;
     *) expected_mode=-rw-r--r--
-        [[ $path == ./usr/games/pelora ]] && expected_mode=-rwxr-xr-x
+        [[ $path == ./usr/games/pelora || $path == ./usr/libexec/pelora/pelora-session ]] &&
+            expected_mode=-rwxr-xr-x
         [[ $mode == "$expected_mode" ]] || fail "$path has mode $mode, not $expected_mode" ;;
     esac
 done < <(dpkg-deb -c "$package")
