@@ -12,11 +12,11 @@ if [[ ! -f $build/CTestTestfile.cmake ]]; then
         "cmake --build --preset arm64) makes it"
     exit 77
 fi
-emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$build/CMakeCache.txt")
-if [[ -z $emulator ]]; then
-    echo "FAIL: $build is not a cross build run through an emulator"
+# The cross build writes emulated/pelora only when its programs run through an emulator.
+if [[ ! -x $build/emulated/pelora ]]; then
+    echo "FAIL: $build is not a cross build whose programs run through an emulator here"
     exit 1
 fi
-echo "arm64 $layer tests through: ${emulator//;/ }"
+echo "arm64 $layer tests, each program run as: $(sed -n 's/^exec //p' "$build/emulated/pelora")"
 "$ctest" --test-dir "$build" --label-regex "^$layer\$" --output-on-failure \
     --no-tests=error --parallel "$(nproc)"
