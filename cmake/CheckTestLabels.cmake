@@ -2,7 +2,7 @@
 # picked by exactly the presets and `ctest -L` runs meant for its layer.
 #   cmake -DTESTS_JSON=<file from `ctest --show-only=json-v1`> -P CheckTestLabels.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers unit stage show soak e2e packaging)
+set(layers unit stage show soak e2e packaging arm64)
 file(READ "${TESTS_JSON}" json)
 string(JSON count LENGTH "${json}" tests)
 set(unlabelled "")

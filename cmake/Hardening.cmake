@@ -3,8 +3,11 @@
 # a position-independent executable, so that the loader can place it anywhere; stack protector
 # canaries in every function with a local array or address taken; a probed stack, so that a
 # large frame cannot jump over the guard page; control-flow protection where the processor has
-# it; checked string and memory functions (_FORTIFY_SOURCE) where optimising; and the relocation
-# tables made read-only after start-up, every symbol bound at start-up (full RELRO, BIND_NOW).
+# it (Intel's CET on amd64, -fcf-protection; pointer authentication and branch target
+# identification on arm64, -mbranch-protection=standard, as Debian's branch hardening gives them;
+# each compiler takes only its own); checked string and memory functions (_FORTIFY_SOURCE) where
+# optimising; and the relocation tables made read-only after start-up, every symbol bound at
+# start-up (full RELRO, BIND_NOW).
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
@@ -16,7 +19,7 @@ endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 add_compile_options(-fstack-protector-strong)
-foreach(flag IN ITEMS -fstack-clash-protection -fcf-protection)
+foreach(flag IN ITEMS -fstack-clash-protection -fcf-protection -mbranch-protection=standard)
     string(MAKE_C_IDENTIFIER "pelora_has${flag}" result)
     check_cxx_compiler_flag(${flag} ${result})
     if(${result})

@@ -33,12 +33,28 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # default.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "x11-xserver-utils, unclutter-xfixes")
 
+# A cross build's package is for the architecture it builds for (Debian's name for it, from the
+# compiler's multiarch triplet), and dpkg-shlibdeps must read the program with that
+# architecture's binutils and look its libraries up among that architecture's
+# (package_config.cmake hands it DEB_HOST_ARCH).
+if(CMAKE_CROSSCOMPILING)
+    execute_process(COMMAND dpkg-architecture -t "${CMAKE_LIBRARY_ARCHITECTURE}" -qDEB_HOST_ARCH
+        RESULT_VARIABLE status OUTPUT_VARIABLE architecture ERROR_QUIET
+        OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT status STREQUAL "0" OR architecture STREQUAL "")
+        message(FATAL_ERROR "No Debian architecture for '${CMAKE_LIBRARY_ARCHITECTURE}' "
+            "(dpkg-architecture, from dpkg-dev, names it)")
+    endif()
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "${architecture}")
+    set(CPACK_PELORA_HOST_ARCHITECTURE "${architecture}")
+endif()
+
 # Two builds of one commit give the same package bytes: the program holds no build path (see
 # cmake/ReproducibleBuild.cmake), the dates come from the commit (package_date.cmake), and
 # neither the folders' rights nor the archive members' modes are left to the builder's umask
 # (package_tree_modes.cmake for the files and folders, package_member_modes.cmake for the
 # archive's members). CPack itself makes every entry root's and lists the files in order.
-set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_SOURCE_DIR}/package_date.cmake")
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_SOURCE_DIR}/package_config.cmake")
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/package_tree_modes.cmake")
 set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/package_member_modes.cmake")
 set(CPACK_PELORA_SOURCE_DIR "${PROJECT_SOURCE_DIR}")

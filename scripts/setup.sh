@@ -2,7 +2,8 @@
 # Brings a Debian 12 machine to where Pelora builds and runs, or builds and is tested: installs the
 # packages that are missing (only those), then configures and builds.
 #   setup.sh show    what building and running the show need; builds the program (build/show)
-#   setup.sh tests   that and the test tools; builds everything with the tests (build/release)
+#   setup.sh tests   that and the test tools; builds everything with the tests (build/release),
+#                    then the arm64 cross build (build/arm64), whose checks the tests run too
 # Quick and harmless when everything is already there.
 set -euo pipefail
 
@@ -33,9 +34,18 @@ test_packages=(
     clang-format                         # the formatting check
     xrestop                              # X resources in the long real-time run (bench/)
 )
+# The arm64 cross build and its checks: Debian's cross compiler, the arm64 libraries beside the
+# machine's own (multiarch), and qemu's user mode to run the arm64 programs here.
+arm64_packages=(
+    crossbuild-essential-arm64           # the cross compiler and binutils (strip, objdump)
+    qt6-base-dev:arm64 libgl-dev:arm64 libxcb1-dev:arm64 libfontconfig-dev:arm64
+    libxcb-screensaver0-dev:arm64        # the show's libraries, for arm64
+    libgtest-dev:arm64 libgmock-dev:arm64   # its unit and stage tests
+    qemu-user-static                     # running them, and the show, under emulation
+)
 case $mode in
 show) packages=("${show_packages[@]}") preset=show ;;
-tests) packages=("${show_packages[@]}" "${test_packages[@]}") preset=release ;;
+tests) packages=("${show_packages[@]}" "${test_packages[@]}" "${arm64_packages[@]}") preset=release ;;
 *)
     echo "usage: $0 show|tests" >&2
     exit 2
@@ -49,12 +59,18 @@ for package in "${packages[@]}"; do
     fi
 done
 
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+# The arm64 packages are found only once dpkg knows the architecture (and apt has its lists).
+if [[ $mode == tests ]] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    echo "Pelora: adding the arm64 architecture for the cross build"
+    "${sudo_cmd[@]}" dpkg --add-architecture arm64
+fi
+
 if ((${#missing[@]} > 0)); then
     echo "Pelora: installing ${missing[*]}"
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
@@ -64,3 +80,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
+# The cross build runs the tools of the build just made (PELORA_HOST_TOOLS_DIR).
+if [[ $mode == tests ]]; then
+    cmake --preset arm64 >/dev/null
+    cmake --build --preset arm64
+fi

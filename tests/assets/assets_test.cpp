@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -158,7 +159,31 @@ TEST(DoubleBanner, ScaledDownIsTheBanner) {
 }
 
 // The balls ready at the swatches' sizes are exactly what smooth scaling gives at paint time:
-// drawing them instead changes no pixel.
+// drawing them instead changes no pixel. A cross build's pictures are packed by the building
+// machine's tools, whose Qt scales with that processor's vector code (SSE on amd64, where arm64's
+// Qt takes NEON paths that round some pixels the other way): there the program shows the
+// building machine's pixels, which differ by one step of a channel from its own Qt's here
+// and there.
+#if PELORA_PICTURES_PACKED_BY_ANOTHER_PROCESSOR
+constexpr int scalingSteps = 1;
+#else
+constexpr int scalingSteps = 0;
+#endif
+
+int largestChannelStep(const QImage& one, const QImage& other) {
+    int largest = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb a = one.pixel(x, y);
+            const QRgb b = other.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+        }
+    }
+    return largest;
+}
+
 struct ReadyBallCase {
     const char* name;
     Picture ball;
@@ -179,7 +204,8 @@ TEST_P(ReadyBallTest, IsTheBallScaledSmoothlyToItsSize) {
             .scaled(ready.side, ready.side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.format(), expected.format());
-    EXPECT_EQ(image, expected);
+    ASSERT_EQ(image.size(), expected.size());
+    EXPECT_LE(largestChannelStep(image, expected), scalingSteps);
 }
 
 INSTANTIATE_TEST_SUITE_P(Embedded, ReadyBallTest,

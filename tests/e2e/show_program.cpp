@@ -26,6 +26,9 @@ double secondsBetween(Clock::time_point from, Clock::time_point to) {
 ShowProgram::ShowProgram(const XSession& session)
     : session_(session), process_(QStringLiteral(PELORA_PROGRAM), {}, session.environment()) {}
 
+ShowProgram::ShowProgram(const XSession& session, const QString& program)
+    : session_(session), process_(program, {}, session.environment()) {}
+
 ShowProgram::ShowProgram(const XSession& session, const QProcessEnvironment& environment,
                          GuardedProcess::Output output)
     : session_(session),

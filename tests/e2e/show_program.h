@@ -34,6 +34,8 @@ struct Sighting {
 class ShowProgram {
 public:
     explicit ShowProgram(const XSession& session);
+    // Another build of the program, or a command that execs one (an emulator's launcher).
+    ShowProgram(const XSession& session, const QString& program);
     // With the session's environment changed by `environment` (its variables replace the
     // session's), and the program's output going where `output` says.
     ShowProgram(const XSession& session, const QProcessEnvironment& environment,

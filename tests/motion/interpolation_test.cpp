@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <ios>
 #include <limits>
 #include <string>
 #include <vector>
@@ -285,6 +286,31 @@ TEST(InterpolateBounce, OutIsContinuousWhereItsParabolasMeet) {
         EXPECT_NEAR(InterpolateBounce(before, 0, 1, duration, Variant::Out), 1.0f, 1e-6)
             << boundary;
         EXPECT_NEAR(InterpolateBounce(after, 0, 1, duration, Variant::Out), 1.0f, 1e-6) << boundary;
+    }
+}
+
+// The curves give the same floats on every processor: each multiplication and addition is
+// rounded on its own (cmake/FloatingPoint.cmake). Near the end of these runs of 3 s a fused
+// multiply-add (arm64 has one in its baseline, and GCC uses it unless told not to) rounds
+// b + c * progress once and ends one float lower.
+struct SeparatelyRounded {
+    float t;
+    float b;
+    float c;
+    Variant type;
+    float expected;
+};
+
+TEST(InterpolateQuint, RoundsEachOperationOnItsOwnAsOnEveryProcessor) {
+    const SeparatelyRounded cases[] = {
+        {0x1.7fb06p+1f, 0x1.6328f6p+9f, 0x1.69829p+8f, Variant::Out, 0x1.0bf52p+10f},
+        {0x1.7fb4f6p+1f, 0x1.546a3ep+9f, 0x1.0be7bp+9f, Variant::Out, 0x1.3028f8p+10f},
+        {0x1.7fbb3p+1f, 0x1.f58cccp+8f, 0x1.5a7d7p+9f, Variant::Out, 0x1.2aa1ecp+10f},
+        {0x1.7fd566p+1f, 0x1.8795c2p+9f, 0x1.73570cp+9f, Variant::InOut, 0x1.7d7668p+10f},
+    };
+    for (const SeparatelyRounded& run : cases) {
+        EXPECT_EQ(InterpolateQuint(run.t, run.b, run.c, 3.0f, run.type), run.expected)
+            << std::hexfloat << "t " << run.t << " b " << run.b << " c " << run.c;
     }
 }
 

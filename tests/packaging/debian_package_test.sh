@@ -4,12 +4,15 @@
 # and on which lintian finds neither an error, nor a warning, nor a lack of hardening.
 # A build under AddressSanitizer has no checked functions (the sanitizer checks those calls
 # itself), so there `fortified` is OFF and only their lack is let through.
+# The package is for this machine's architecture, or for the one named (a cross build's).
 #   debian_package_test.sh <cpack> <CPackConfig.cmake> <committed icon.png> [fortified: ON|OFF]
+#                          [architecture]
 set -u
 cpack=$1
 config=$2
 icon_source=$3
 fortified=${4:-ON}
+architecture=${5:-$(dpkg --print-architecture)}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,7 +27,6 @@ if ! log=$(umask 0002 && "$cpack" -G DEB --config "$config" -B "$work/out" 2>&1)
     printf 'FAIL: cpack failed:\n%s\n' "$log"
     exit 1
 fi
-architecture=$(dpkg --print-architecture)
 package=$work/out/pelora_1.0.0_${architecture}.deb
 if [[ ! -f $package ]]; then
     echo "FAIL: no pelora_1.0.0_${architecture}.deb; cpack made: $(ls "$work/out")"
@@ -84,6 +86,15 @@ dpkg-deb -x "$package" "$root"
 top=$(ls -A "$root")
 [[ $top == usr ]] || fail "the package installs outside /usr: $top"
 file -b "$root/usr/games/pelora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+# The program is built for the package's architecture.
+machine=$(readelf -hW "$root/usr/games/pelora" | sed -n 's/^ *Machine: *//p')
+case $architecture in
+amd64) expected_machine="Advanced Micro Devices X86-64" ;;
+arm64) expected_machine=AArch64 ;;
+*) expected_machine=$machine ;;
+esac
+[[ $machine == "$expected_machine" ]] ||
+    fail "the program is built for $machine, not for $architecture ($expected_machine)"
 bash "$here/check_installed_tree.sh" "$root/usr" "$icon_source" /usr || failures=$((failures + 1))
 
 hardening_check=(bash "$here/check_hardening.sh" "$root/usr/games/pelora")
