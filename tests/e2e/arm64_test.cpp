@@ -21,27 +21,6 @@ constexpr auto emulatedShowTimeout = std::chrono::seconds(120);
 constexpr auto firstPaintTimeout = std::chrono::seconds(60);
 constexpr auto emulatedDrawTimeout = std::chrono::seconds(300);
 constexpr auto backToBack = std::chrono::milliseconds(0);
-// The footer's two ball pictures, which the flying ball must not be taken for.
-constexpr QRect footerPictures{0, 620, 170, 64};
-constexpr int ballOutline = 8;
-
-bool isPainted(const QImage& client) {
-    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
-}
-
-// The box around the flying ball below the header; empty while the ball is off the window.
-QRect flyingBall(const QImage& client) {
-    QRect ball;
-    for (int y = box::header.bottom() + 1; y < client.height(); ++y) {
-        for (int x = 0; x < client.width(); ++x) {
-            if (!footerPictures.contains(x, y) && isBallBlue(client.pixel(x, y) | 0xFF000000U)) {
-                ball |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ball.isNull() ? ball
-                         : ball.adjusted(-ballOutline, -ballOutline, ballOutline, ballOutline);
-}
 
 // Where the two first frames may differ because the two programs were caught at different
 // moments of the first flight: the white margin left of the board, where the ball comes in (its
@@ -156,9 +135,9 @@ TEST_F(Arm64E2E, FirstFrameIsTheSameAsThisMachinesProgramsOutsideTheFlight) {
         leftOutPixels += part.width() * part.height();
     }
     std::vector<QRect> leftOutOfTheRest = leftOut;
-    leftOutOfTheRest.push_back(footerPictures);
+    leftOutOfTheRest.push_back(box::footerPictures);
     const FrameDifference rest = compareFrames(host, arm64, host.rect(), leftOutOfTheRest);
-    const FrameDifference pictures = compareFrames(host, arm64, footerPictures, leftOut);
+    const FrameDifference pictures = compareFrames(host, arm64, box::footerPictures, leftOut);
     std::cout << "first frames compared outside the flight (" << leftOut.size()
               << " parts left out, at most " << leftOutPixels << " pixels): " << rest.pixels
               << " pixels differ; in the footer's two ball pictures " << pictures.pixels

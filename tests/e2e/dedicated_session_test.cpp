@@ -193,10 +193,6 @@ void moveMouseBy(const XSession& session, QPoint by) {
                  QString::number(by.x()), QString::number(by.y())});
 }
 
-bool isPainted(const QImage& client) {
-    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
-}
-
 class DedicatedSessionE2E : public ::testing::Test, public DisplaySuite {
 public:
     static void SetUpTestSuite() {}

@@ -19,28 +19,6 @@ constexpr auto backToBack = std::chrono::milliseconds(0);
 constexpr auto statusPollPeriod = std::chrono::milliseconds(100);
 // The flying ball may cover up to two tiles in the first frame.
 constexpr int mostTilesUnderTheBall = 2;
-// The footer's two ball pictures, which the flying ball must not be taken for.
-constexpr QRect footerPictures{0, 620, 170, 64};
-constexpr int ballOutline = 8;
-
-bool isPainted(const QImage& client) {
-    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
-}
-
-// The box around the flying ball's blue below the header; empty while the ball is off screen.
-// The first frame may come late on a busy machine, with the ball already on its way.
-QRect flyingBall(const QImage& client) {
-    QRect ball;
-    for (int y = box::header.bottom() + 1; y < client.height(); ++y) {
-        for (int x = 0; x < client.width(); ++x) {
-            if (!footerPictures.contains(x, y) && isBallBlue(client.pixel(x, y) | 0xFF000000U)) {
-                ball |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ball.isNull() ? ball
-                         : ball.adjusted(-ballOutline, -ballOutline, ballOutline, ballOutline);
-}
 
 class FirstFrameE2E : public DisplayTest {
 public:

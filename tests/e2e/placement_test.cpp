@@ -40,10 +40,6 @@ void PrintTo(const Desktop& desktop, std::ostream* out) {
     *out << desktop.name;
 }
 
-bool isPainted(const QImage& client) {
-    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
-}
-
 // The first white pixel's end along a line: where the board's anti-aliased edge starts.
 int firstNotWhite(const QImage& client, QPoint from, QPoint step, int limit) {
     QPoint at = from;

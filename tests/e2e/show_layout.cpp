@@ -121,6 +121,41 @@ bool isBallBlue(std::uint32_t argb) {
     return blueOf(argb) > 140 && red(argb) < 90 && green(argb) < 170;
 }
 
+bool isPainted(const QImage& client) {
+    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
+}
+
+QRect flyingBall(const QImage& client) {
+    // How far the ball's anti-aliased outline reaches past its blue.
+    constexpr int ballOutline = 8;
+    QRect ball;
+    for (int y = box::header.bottom() + 1; y < client.height(); ++y) {
+        for (int x = 0; x < client.width(); ++x) {
+            if (!box::footerPictures.contains(x, y) &&
+                isBallBlue(client.pixel(x, y) | 0xFF000000U)) {
+                ball |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    // A ball only just entering shows its dark outline and shading before any of its blue: what
+    // is not white at the window's left edge, between the header and the footer's pictures, and
+    // touches that edge, is the ball.
+    constexpr int enteringWidth = 40;
+    QRect entering;
+    for (int y = box::header.bottom() + 1; y < box::footerPictures.top(); ++y) {
+        for (int x = 0; x < enteringWidth; ++x) {
+            if ((client.pixel(x, y) | 0xFF000000U) != colour::white) {
+                entering |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (!entering.isNull() && entering.left() == 0) {
+        ball |= entering;
+    }
+    return ball.isNull() ? ball
+                         : ball.adjusted(-ballOutline, -ballOutline, ballOutline, ballOutline);
+}
+
 bool boardHasLeft(const QImage& client, QPointF boardOrigin) {
     const QPoint inside = (boardOrigin + QPointF(10, 260)).toPoint();
     return (client.pixel(inside) | 0xFF000000U) != colour::boardGrey;

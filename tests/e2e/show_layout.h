@@ -25,6 +25,8 @@ inline constexpr QRect indicator{724, 20, 40, 45};
 inline constexpr QRect heading{774, 0, 311, 85};
 inline constexpr QRect statusLabel{160, 634, 785, 50};
 inline constexpr QRect nextButton{1025, 642, 50, 34};
+// The footer's two ball pictures, which the flying ball must not be taken for.
+inline constexpr QRect footerPictures{0, 620, 170, 64};
 inline constexpr QSizeF board{boardBox.width, boardBox.height};
 inline constexpr int recapTitleHeight = 49;
 // The first block of the recap table's first row, relative to the recap panel: the table's
@@ -69,6 +71,12 @@ bool isDark(std::uint32_t argb);
 bool isLight(std::uint32_t argb);
 // The saturated blue of the flying ball picture, which no tile or board shows.
 bool isBallBlue(std::uint32_t argb);
+
+// Whether the picture is the client area with the show painted: the header's red in its corner.
+bool isPainted(const QImage& client);
+// The box around the flying ball's blue below the header, its anti-aliased outline included;
+// empty while the ball is off the window. The footer's two ball pictures are not taken for it.
+QRect flyingBall(const QImage& client);
 
 // The rest: the board has left its place (its grey fill is gone from just inside its left edge),
 // and the ">>" button shows blue with white text, or yellow with black text under the pointer.

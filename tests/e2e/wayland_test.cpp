@@ -45,10 +45,6 @@ protected:
 std::unique_ptr<XSession> WaylandDesktopE2E::weston_;
 std::string WaylandDesktopE2E::westonError_;
 
-bool isPainted(const QImage& client) {
-    return client.size() == box::client && (client.pixel(2, 2) | 0xFF000000U) == colour::headerRed;
-}
-
 // Only an X11 client has a window on the Xwayland display: finding it there shows the platform.
 TEST_F(WaylandDesktopE2E, ShowsThroughXwaylandCentredWithAFixedSize) {
     const auto show = startShowOn(*weston_);
