@@ -152,6 +152,12 @@ QRect flyingBall(const QImage& client) {
     if (!entering.isNull() && entering.left() == 0) {
         ball |= entering;
     }
+    // A ball flying low passes over the footer's pictures, where its blue is not looked for: it
+    // reaches down as far as its sprite does.
+    if (!ball.isNull() && ball.bottom() >= box::footerPictures.top() - 1) {
+        const int sprite = static_cast<int>(std::ceil(ballSpriteBox.height));
+        ball.setBottom(std::min(ball.top() + sprite, client.height() - 1));
+    }
     return ball.isNull() ? ball
                          : ball.adjusted(-ballOutline, -ballOutline, ballOutline, ballOutline);
 }
