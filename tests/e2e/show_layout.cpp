@@ -138,11 +138,11 @@ QRect flyingBall(const QImage& client) {
         }
     }
     // A ball only just entering shows its dark outline and shading before any of its blue: what
-    // is not white at the window's left edge, between the header and the footer's pictures, and
-    // touches that edge, is the ball.
+    // is not white at the window's left edge, between the header and the footer, and touches that
+    // edge, is the ball.
     constexpr int enteringWidth = 40;
     QRect entering;
-    for (int y = box::header.bottom() + 1; y < box::footerPictures.top(); ++y) {
+    for (int y = box::header.bottom() + 1; y < box::footer.top(); ++y) {
         for (int x = 0; x < enteringWidth; ++x) {
             if ((client.pixel(x, y) | 0xFF000000U) != colour::white) {
                 entering |= QRect(x, y, 1, 1);
@@ -151,12 +151,6 @@ QRect flyingBall(const QImage& client) {
     }
     if (!entering.isNull() && entering.left() == 0) {
         ball |= entering;
-    }
-    // A ball flying low passes over the footer's pictures, where its blue is not looked for: it
-    // reaches down as far as its sprite does.
-    if (!ball.isNull() && ball.bottom() >= box::footerPictures.top() - 1) {
-        const int sprite = static_cast<int>(std::ceil(ballSpriteBox.height));
-        ball.setBottom(std::min(ball.top() + sprite, client.height() - 1));
     }
     return ball.isNull() ? ball
                          : ball.adjusted(-ballOutline, -ballOutline, ballOutline, ballOutline);

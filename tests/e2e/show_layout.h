@@ -25,8 +25,9 @@ inline constexpr QRect indicator{724, 20, 40, 45};
 inline constexpr QRect heading{774, 0, 311, 85};
 inline constexpr QRect statusLabel{160, 634, 785, 50};
 inline constexpr QRect nextButton{1025, 642, 50, 34};
-// The footer's two ball pictures, which the flying ball must not be taken for.
+// The footer's two ball pictures; the blue one is not to be taken for the flying ball.
 inline constexpr QRect footerPictures{0, 620, 170, 64};
+inline constexpr QRect footerBlueBall{48, 630, 50, 50};
 inline constexpr QSizeF board{boardBox.width, boardBox.height};
 inline constexpr int recapTitleHeight = 49;
 // The first block of the recap table's first row, relative to the recap panel: the table's
@@ -75,7 +76,7 @@ bool isBallBlue(std::uint32_t argb);
 // Whether the picture is the client area with the show painted: the header's red in its corner.
 bool isPainted(const QImage& client);
 // The box around the flying ball's blue below the header, its anti-aliased outline included;
-// empty while the ball is off the window. The footer's two ball pictures are not taken for it.
+// empty while the ball is off the window. The footer's blue ball picture is not taken for it.
 QRect flyingBall(const QImage& client);
 
 // The rest: the board has left its place (its grey fill is gone from just inside its left edge),
