@@ -160,7 +160,7 @@ TEST_F(Arm64E2E, FirstFrameIsTheSameAsThisMachinesProgramsOutsideTheFlight) {
     // under it are not the pictures': they are then left unjudged.
     const int sprite = static_cast<int>(ballSpriteBox.width);
     bool ballOverPictures = false;
-    for (const QImage* frame : {&host, &arm64}) {
+    for (const QImage* frame : {static_cast<const QImage*>(&host), &arm64}) {
         const QRect ball = flyingBall(*frame);
         ballOverPictures =
             ballOverPictures ||
