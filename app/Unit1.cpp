@@ -67,11 +67,7 @@ void TForm1::buildWindow() {
     }
     if (x11_) {
         x11_->requestFrame();
-        x11_->watchFrame(*this, [this] {
-            if (!isMinimized()) {
-                guarded([this] { readOuterRectangle(); });
-            }
-        });
+        x11_->watchFrame(*this, [this] { rereadOuterRectangleUnlessMinimised(); });
     }
     readOuterRectangle();
 }
@@ -195,15 +191,20 @@ void TForm1::placeCentredOnX11(const QRect& workArea) {
     Height = outer.height();
 }
 
+// A minimised window's rectangle says nothing of where it shows once restored.
+void TForm1::rereadOuterRectangleUnlessMinimised() {
+    if (!isMinimized()) {
+        guarded([this] { readOuterRectangle(); });
+    }
+}
+
 void TForm1::guarded(const std::function<void()>& handler) {
     runGuarded(handler, onError_);
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (!isMinimized()) {
-        guarded([this] { readOuterRectangle(); });
-    }
+    rereadOuterRectangleUnlessMinimised();
 }
 
 // The client area never changes size: whatever asked for another size (a window manager that
@@ -213,9 +214,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     if (event->size() != QSize(ClientWidth, ClientHeight)) {
         resize(ClientWidth, ClientHeight);
     }
-    if (!isMinimized()) {
-        guarded([this] { readOuterRectangle(); });
-    }
+    rereadOuterRectangleUnlessMinimised();
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -228,9 +227,7 @@ void TForm1::changeEvent(QEvent* event) {
         setWindowState(windowState() & ~refused);
         return;
     }
-    if (!isMinimized()) {
-        guarded([this] { readOuterRectangle(); });
-    }
+    rereadOuterRectangleUnlessMinimised();
 }
 
 }  // namespace pelora

@@ -82,6 +82,9 @@ protected:
 private:
     void buildWindow();
     void bindHandlers();
+    // readOuterRectangle behind the error boundary, from the window's events, except while
+    // minimised.
+    void rereadOuterRectangleUnlessMinimised();
     // The outer rectangle from the X server's own figures, in device pixels.
     QRect outerRectangleOnX11();
     void placeCentredOnX11(const QRect& workArea);

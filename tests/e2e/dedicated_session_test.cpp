@@ -136,26 +136,25 @@ QImage readPicture(const XSession& session, const QString& tool, const QStringLi
 
 // A square of the screen as Xvfb shows it, pointer included, and as the X server gives it to
 // clients, without the pointer.
+// ImageMagick's WIDTHxHEIGHT+X+Y.
+QString cropGeometry(const QRect& area) {
+    return QStringLiteral("%1x%2+%3+%4")
+        .arg(area.width())
+        .arg(area.height())
+        .arg(area.x())
+        .arg(area.y());
+}
+
 QImage screenWithPointer(const XSession& session, const QRect& area) {
     return readPicture(session, QStringLiteral("convert"),
                        {QStringLiteral("xwd:") + session.framebufferFile(), QStringLiteral("-crop"),
-                        QStringLiteral("%1x%2+%3+%4")
-                            .arg(area.width())
-                            .arg(area.height())
-                            .arg(area.x())
-                            .arg(area.y()),
-                        QStringLiteral("+repage"), QStringLiteral("png:-")});
+                        cropGeometry(area), QStringLiteral("+repage"), QStringLiteral("png:-")});
 }
 
 QImage screenWithoutPointer(const XSession& session, const QRect& area) {
     return readPicture(session, QStringLiteral("import"),
                        {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-                        QStringLiteral("%1x%2+%3+%4")
-                            .arg(area.width())
-                            .arg(area.height())
-                            .arg(area.x())
-                            .arg(area.y()),
-                        QStringLiteral("+repage"), QStringLiteral("png:-")});
+                        cropGeometry(area), QStringLiteral("+repage"), QStringLiteral("png:-")});
 }
 
 // Whether the pointer is drawn in the square around `at`; nothing when the screen could not be
